@@ -24,6 +24,7 @@ WideString ToWide(const char* text);
 String ToNarrow(std::u16string_view text);
 // Wide to UTF-8 in one to three bytes per unit.
 std::string ToUtf8(std::u16string_view text);
+void AppendUtf8(std::u16string_view text, std::string& out);
 
 // Numbers as scanf reads them, in the "C" locale whatever the process locale:
 // "%i" (0x prefix hexadecimal, leading 0 octal, wrapping to 32 bits), "%u" and
