@@ -25,7 +25,7 @@ if [ -d fuzz ] && ls fuzz/*.cpp >/dev/null 2>&1; then
   echo "== fuzz targets (clang + libFuzzer)"
   cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANTA_FUZZ=ON \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
-  cmake --build build-fuzz
+  cmake --build build-fuzz --target fuzzers
   scripts/run-fuzzers.sh build-fuzz "${FUZZ_SECONDS:-60}"
 fi
 
