@@ -43,6 +43,14 @@ void AppendUtf8(std::u16string_view text, std::string& out) {
 }
 
 
+bool EqualsNoCase(std::u16string_view text, std::string_view ascii) {
+  if (text.size() != ascii.size()) return false;
+  auto fold = [](char32_t c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
+  for (size_t i = 0; i < text.size(); ++i)
+    if (fold(text[i]) != fold(static_cast<unsigned char>(ascii[i]))) return false;
+  return true;
+}
+
 namespace {
 
 template <typename T, typename Scanner>

@@ -26,6 +26,10 @@ String ToNarrow(std::u16string_view text);
 std::string ToUtf8(std::u16string_view text);
 void AppendUtf8(std::u16string_view text, std::string& out);
 
+// Case-insensitive (ASCII letters) comparison with an ASCII name, as the
+// loaders compare element and attribute names.
+bool EqualsNoCase(std::u16string_view text, std::string_view ascii);
+
 // Numbers as scanf reads them, in the "C" locale whatever the process locale:
 // "%i" (0x prefix hexadecimal, leading 0 octal, wrapping to 32 bits), "%u" and
 // "%f". Text that does not parse gives 0.

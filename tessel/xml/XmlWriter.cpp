@@ -232,6 +232,23 @@ void XmlWriter::Discard() {
   Pending.clear();
 }
 
+// The file being replaced becomes the backup. A hard link keeps the target in
+// place until the new version is renamed over it.
+void XmlWriter::KeepPreviousVersion() {
+  if (access(Path.CStr(), F_OK) != 0) return;
+  std::remove(BackupPath.CStr());
+  if (link(Path.CStr(), BackupPath.CStr()) == 0) return;
+  std::FILE* from = std::fopen(Path.CStr(), "rb");
+  std::FILE* to = from ? std::fopen(BackupPath.CStr(), "wb") : nullptr;
+  char chunk[65536];
+  size_t n;
+  bool ok = from && to;
+  while (ok && (n = std::fread(chunk, 1, sizeof chunk, from)) > 0) ok = std::fwrite(chunk, 1, n, to) == n;
+  if (to && std::fclose(to) != 0) ok = false;
+  if (from) std::fclose(from);
+  if (!ok) std::remove(BackupPath.CStr());
+}
+
 bool XmlWriter::Close() {
   if (Closed) return !Failed;
   Closed = true;
@@ -244,6 +261,7 @@ bool XmlWriter::Close() {
   if (std::fflush(File) != 0 || fsync(fileno(File)) != 0) Failed = true;
   if (std::fclose(File) != 0) Failed = true;
   File = nullptr;
+  if (!Failed && !BackupPath.IsEmpty()) KeepPreviousVersion();
   if (Failed || std::rename(TemporaryPath.CStr(), Path.CStr()) != 0) {
     Failed = true;
     std::remove(TemporaryPath.CStr());

@@ -55,6 +55,8 @@ public:
   // False when anything could not be written; the target is then unchanged.
   bool Close();
   bool HasFailed() const { return Failed; }
+  // When set, the file this writer replaces is kept under this name.
+  void SetBackupPath(const String& path) { BackupPath = path; }
 
 private:
   enum WriterState { STATE_Start = 0, STATE_Attribute = 1, STATE_StartTag = 2, STATE_Content = 3 };
@@ -65,9 +67,11 @@ private:
   void EndAttribute();
   void Flush();
   void Discard();
+  void KeepPreviousVersion();
 
   String Path;             // empty when writing into a file the caller opened
   String TemporaryPath;
+  String BackupPath;
   std::FILE* File = nullptr;
   bool OwnsFile = false;
   bool Closed = false;

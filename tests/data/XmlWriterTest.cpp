@@ -231,3 +231,15 @@ TEST_F(XmlWriterTest, EndingMoreElementsThanWereOpenedIsAnAssertion) {
     EXPECT_EQ(e.Trace, String("    at XmlWriter::WriteFullEndElement\n    at XmlWriter::WriteEndElement\n"));
   }
 }
+
+TEST_F(XmlWriterTest, TheReplacedFileBecomesTheBackup) {
+  Folder.Write("records.xml", "version 1");
+  for (const char16_t* content : {u"second", u"third"}) {
+    XmlWriter xml(PathOf("records.xml"));
+    xml.SetBackupPath(PathOf("records.xml.bak"));
+    xml.WriteStartElement(content);
+    xml.WriteEndElement();
+  }
+  EXPECT_NE(Written("records.xml").find("<third />"), std::string::npos);
+  EXPECT_NE(Written("records.xml.bak").find("<second />"), std::string::npos);
+}
