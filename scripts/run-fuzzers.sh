@@ -13,6 +13,7 @@ corpus_of() {
   case "$1" in
     fuzz_xml_*) echo fuzz/corpus/xml ;;
     fuzz_text_*) echo fuzz/corpus/csv ;;
+    fuzz_image_*) echo "fuzz/corpus/${1#fuzz_image_}" ;;
     *) echo "fuzz/corpus/${1#fuzz_}" ;;
   esac
 }
