@@ -4,6 +4,7 @@
 
 #include "tessel/Log.h"
 #include "tessel/resources/AudioResources.h"
+#include "tessel/resources/ContentPaths.h"
 
 namespace Tessel {
 
@@ -81,6 +82,8 @@ void AudioEngine::Load(Cached& cached) {
   cached.Handle = 0;
   if (cached.Resource->Name.IsEmpty()) return;
   String path = BaseFolder + cached.Resource->Name;
+  String resolved = ResolveContentPath(path);
+  if (!resolved.IsEmpty()) path = resolved;
   if (cached.IsSound) {
     int count = static_cast<Sound*>(cached.Resource)->ChannelCount;
     count = count < 1 ? 1 : count > 65535 ? 65535 : count;

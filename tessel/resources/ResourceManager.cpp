@@ -1,5 +1,6 @@
 #include "tessel/resources/ResourceManager.h"
 
+#include "tessel/graphics/Font.h"
 #include "tessel/resources/Animation.h"
 #include "tessel/resources/AudioResources.h"
 #include "tessel/resources/Bitmap.h"
@@ -58,6 +59,18 @@ T* ResourceManager::MakeBitmap(const String& name, bool optional) {
 Bitmap* ResourceManager::LoadBitmap(const String& name, bool optional) { return MakeBitmap<Bitmap>(name, optional); }
 
 Texture* ResourceManager::LoadTexture(const String& name, bool optional) { return MakeBitmap<Texture>(name, optional); }
+
+Font* ResourceManager::GetFont(const String& name) {
+  if (name.IsEmpty()) return nullptr;
+  if (Font* existing = Find<Font>(name)) return existing;
+  // Loaded before it enters the table, so another thread never sees it half read.
+  Font* font = new Font();
+  font->Name = name;
+  font->Group = CurrentGroup;
+  font->Load(*this);
+  Insert(font);
+  return font;
+}
 
 Music* ResourceManager::GetMusic(const String& name) {
   if (Music* existing = Find<Music>(name)) return existing;

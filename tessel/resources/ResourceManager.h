@@ -17,6 +17,7 @@
 namespace Tessel {
 
 class Bitmap;
+class Font;
 class Texture;
 class Music;
 class Sound;
@@ -43,6 +44,8 @@ public:
   Bitmap* LoadBitmap(const String& name, bool optional = false);
   // The same as a texture, which the device may mip-map and round in size.
   Texture* LoadTexture(const String& name, bool optional = false);
+  // Loaded on first request; null for an empty name.
+  Font* GetFont(const String& name);
   Music* GetMusic(const String& name);
   // An existing sound's channel count is raised to channelCount, never lowered.
   Sound* GetSound(const String& name, int channelCount = 1, float volume = 1.0f);
