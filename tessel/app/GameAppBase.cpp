@@ -345,6 +345,7 @@ void GameAppBase::RemoveOutputListener(OutputListener* listener) {
 }
 
 void GameAppBase::ShowMessageBox(const String& text, const String& caption) {
+  PrintLog("%s: %s\n", caption, text);
   if (!SystemCursorVisible) {
     Platform->ShowSystemCursor(true);
     SystemCursorVisible = true;
@@ -362,6 +363,7 @@ void GameAppBase::ShowMessageBoxWide(const WideString& text, const WideString& c
   }
   // The platform's boxes take UTF-8; String carries the bytes unchanged.
   String utf8Text(ToUtf8(text)), utf8Caption(ToUtf8(caption));
+  PrintLog("%s: %s\n", utf8Caption, utf8Text);
   if (MessageBoxInterceptor* interceptor = GetMessageBoxInterceptor())
     interceptor->OnMessageBox(utf8Text, utf8Caption, false);
   else
