@@ -453,6 +453,7 @@ void BatchingGraphicsDevice::LoadTexture(CachedTexture& texture) {
     texture.Width = size.Width;
     texture.Height = size.Height;
     texture.Format = format;
+    texture.HasMipmaps = mipmaps;
 
     BitmapLock lock;
     bitmap->Lock(lock);

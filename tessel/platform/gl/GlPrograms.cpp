@@ -34,7 +34,7 @@ void main() {
 }
 )";
 
-const char* const FragmentHead = R"(#version 330 core
+const char* const FragmentHead = R"(
 in vec4 VDiffuse;
 in vec4 VSecondary;
 in vec2 VTex0;
@@ -63,7 +63,9 @@ bool PassesAlphaTest(float alpha) {
 }
 void main() {
   vec4 c = clamp(Combine(), 0.0, 1.0);
+#ifdef ALPHA_TEST
   if (!PassesAlphaTest(c.a)) discard;
+#endif
   FragColor = c;
 }
 )";
@@ -119,11 +121,12 @@ unsigned Compile(GLenum type, const std::string& source) {
 
 }  // namespace
 
-GlProgram BuildGlProgram(GlCombiner combiner) {
+GlProgram BuildGlProgram(GlCombiner combiner, bool alphaTested) {
   unsigned vertex = Compile(GL_VERTEX_SHADER, VertexShader);
   unsigned fragment = 0;
   try {
-    fragment = Compile(GL_FRAGMENT_SHADER, std::string(FragmentHead) + CombineFunction(combiner) + FragmentTail);
+    std::string version = alphaTested ? "#version 330 core\n#define ALPHA_TEST\n" : "#version 330 core\n";
+    fragment = Compile(GL_FRAGMENT_SHADER, version + FragmentHead + CombineFunction(combiner) + FragmentTail);
   } catch (...) {
     glDeleteShader(vertex);
     throw;

@@ -33,9 +33,10 @@ struct GlProgram {
   int Function = -1, Reference = -1, CoordinateSet = -1;
 };
 
-// Compiles and links the program of a combiner; throws Exception with the
-// compiler's log when that fails.
-GlProgram BuildGlProgram(GlCombiner combiner);
+// Compiles and links the program of a combiner, with or without the alpha
+// test (a discard costs the software renderer even when nothing fails it);
+// throws Exception with the compiler's log when that fails.
+GlProgram BuildGlProgram(GlCombiner combiner, bool alphaTested);
 
 // The combiner the stage words and pixel shader describe.
 GlCombiner ChooseCombiner(int shader, uint32_t stage0, uint32_t stage1, bool stage0Textured);

@@ -223,10 +223,15 @@ void GraphicsGL::CreateBuffers() {
     glBindVertexArray(0);
     BoundFormat = VERTEX_None;
 
-    glGenSamplers(2, Samplers);
-    for (int stage = 0; stage < 2; ++stage) glBindSampler(stage, Samplers[stage]);
+    glGenSamplers(4, &Samplers[0][0]);
+    for (int stage = 0; stage < 2; ++stage) {
+      glBindSampler(stage, Samplers[stage][0]);
+      StageMipmapped[stage] = false;
+    }
     try {
-      for (int i = 0; i < NumCombiners; ++i) Programs[i] = BuildGlProgram(static_cast<GlCombiner>(i));
+      for (int i = 0; i < NumCombiners; ++i)
+        for (int tested = 0; tested < 2; ++tested)
+          Programs[i][tested] = BuildGlProgram(static_cast<GlCombiner>(i), tested == 1);
     }
     TESSEL_TRACE("GraphicsGL::CompilePixelShader")
     CurrentProgram = nullptr;
@@ -238,12 +243,13 @@ void GraphicsGL::CreateBuffers() {
 void GraphicsGL::ReleaseBuffers() {
   glBindVertexArray(0);
   glUseProgram(0);
-  for (GlProgram& program : Programs) {
-    if (program.Name) glDeleteProgram(program.Name);
-    program = GlProgram();
-  }
+  for (auto& pair : Programs)
+    for (GlProgram& program : pair) {
+      if (program.Name) glDeleteProgram(program.Name);
+      program = GlProgram();
+    }
   CurrentProgram = nullptr;
-  glDeleteSamplers(2, Samplers);
+  glDeleteSamplers(4, &Samplers[0][0]);
   glDeleteVertexArrays(3, VertexArrays);
   glDeleteBuffers(3, Buffers);
   std::memset(Samplers, 0, sizeof Samplers);
@@ -263,10 +269,7 @@ void GraphicsGL::ApplyDefaultStates() {
   glCullFace(GL_FRONT);
   AlphaFunction = AlphaReference = 0;
   for (int stage = 0; stage < 2; ++stage) {
-    glSamplerParameteri(Samplers[stage], GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glSamplerParameteri(Samplers[stage], GL_TEXTURE_WRAP_T, GL_REPEAT);
-    glSamplerParameteri(Samplers[stage], GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glSamplerParameteri(Samplers[stage], GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+    SetSamplerStates(stage, 0);
     glActiveTexture(GL_TEXTURE0 + stage);
     glBindTexture(GL_TEXTURE_2D, 0);
     StageWords[stage] = 0;
@@ -368,7 +371,9 @@ void GraphicsGL::ApplyRenderState(uint32_t word, uint32_t changed) {
   }
   // The frame has no depth buffer: depth comparison, writes and bias have nothing to act on.
   if (changed & (RenderStateBits::AlphaFunction | RenderStateBits::AlphaReference)) {
-    AlphaFunction = static_cast<int>((word & RenderStateBits::AlphaFunction) >> 24);
+    int function = static_cast<int>((word & RenderStateBits::AlphaFunction) >> 24);
+    if ((function != 0) != (AlphaFunction != 0)) IsProgramStale = true;
+    AlphaFunction = function;
     AlphaReference = static_cast<int>((word & RenderStateBits::AlphaReference) >> 16);
   }
 }
@@ -377,14 +382,21 @@ void GraphicsGL::ApplyStageState(int stage, uint32_t word, uint32_t changed) {
   if (stage < 2) {
     StageWords[stage] = word;
     IsProgramStale = true;
-    if (changed & (StageBits::ClampU | StageBits::ClampV | StageBits::PointFilter)) {
-      glSamplerParameteri(Samplers[stage], GL_TEXTURE_WRAP_S, word & StageBits::ClampU ? GL_CLAMP_TO_EDGE : GL_REPEAT);
-      glSamplerParameteri(Samplers[stage], GL_TEXTURE_WRAP_T, word & StageBits::ClampV ? GL_CLAMP_TO_EDGE : GL_REPEAT);
-      bool point = word & StageBits::PointFilter;
-      glSamplerParameteri(Samplers[stage], GL_TEXTURE_MAG_FILTER, point ? GL_NEAREST : GL_LINEAR);
-      glSamplerParameteri(Samplers[stage], GL_TEXTURE_MIN_FILTER,
-                          point ? GL_NEAREST_MIPMAP_NEAREST : GL_LINEAR_MIPMAP_NEAREST);
-    }
+    if (changed & (StageBits::ClampU | StageBits::ClampV | StageBits::PointFilter)) SetSamplerStates(stage, word);
+  }
+}
+
+// Single-level textures get a filter without mip levels: sampling with a
+// mip filter makes the software renderer work out a level for every pixel.
+void GraphicsGL::SetSamplerStates(int stage, uint32_t word) {
+  bool point = word & StageBits::PointFilter;
+  for (int mipmapped = 0; mipmapped < 2; ++mipmapped) {
+    unsigned sampler = Samplers[stage][mipmapped];
+    glSamplerParameteri(sampler, GL_TEXTURE_WRAP_S, word & StageBits::ClampU ? GL_CLAMP_TO_EDGE : GL_REPEAT);
+    glSamplerParameteri(sampler, GL_TEXTURE_WRAP_T, word & StageBits::ClampV ? GL_CLAMP_TO_EDGE : GL_REPEAT);
+    glSamplerParameteri(sampler, GL_TEXTURE_MAG_FILTER, point ? GL_NEAREST : GL_LINEAR);
+    GLint minify = mipmapped ? (point ? GL_NEAREST_MIPMAP_NEAREST : GL_LINEAR_MIPMAP_NEAREST) : (point ? GL_NEAREST : GL_LINEAR);
+    glSamplerParameteri(sampler, GL_TEXTURE_MIN_FILTER, minify);
   }
 }
 
@@ -392,6 +404,11 @@ void GraphicsGL::ApplyStageTexture(int stage, const CachedTexture* texture, int 
   if (stage >= 2) return;
   glActiveTexture(GL_TEXTURE0 + stage);
   glBindTexture(GL_TEXTURE_2D, texture ? texture->Handle : 0);
+  bool mipmapped = texture && texture->HasMipmaps;
+  if (mipmapped != StageMipmapped[stage]) {
+    StageMipmapped[stage] = mipmapped;
+    glBindSampler(stage, Samplers[stage][mipmapped]);
+  }
   if (stage == 0) Stage0Textured = texture && texture->Handle;
   if (stage == 1) Stage1CoordinateSet = coordinateSet;
   IsProgramStale = true;
@@ -422,7 +439,8 @@ void GraphicsGL::UnlockBuffer(BufferKind buffer) {
 void GraphicsGL::BindProgram() {
   if (IsProgramStale || CurrentShaderNumber != GetPixelShader()) {
     CurrentShaderNumber = GetPixelShader();
-    GlProgram* program = &Programs[ChooseCombiner(CurrentShaderNumber, StageWords[0], StageWords[1], Stage0Textured)];
+    GlProgram* program =
+        &Programs[ChooseCombiner(CurrentShaderNumber, StageWords[0], StageWords[1], Stage0Textured)][AlphaFunction != 0];
     if (program != CurrentProgram) {
       CurrentProgram = program;
       glUseProgram(program->Name);

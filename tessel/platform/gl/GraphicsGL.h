@@ -67,6 +67,7 @@ private:
   void CreateFrameTarget(int width, int height);
   void ReleaseFrameTarget();
   void BindProgram();
+  void SetSamplerStates(int stage, uint32_t word);
 
   GameAppBase* App;
   SDL_Window* Window = nullptr;
@@ -79,13 +80,14 @@ private:
   unsigned FrameBuffer = 0, FrameTexture = 0;
   unsigned Buffers[3] = {};     // by BufferKind
   unsigned VertexArrays[3] = {};  // by VertexFormat
-  unsigned Samplers[2] = {};
-  GlProgram Programs[NumCombiners];
+  unsigned Samplers[2][2] = {};  // per stage: for single-level and for mip-mapped textures
+  GlProgram Programs[NumCombiners][2];  // without and with the alpha test
   GlProgram* CurrentProgram = nullptr;
   bool IsProgramStale = true;
   VertexFormat BoundFormat = VERTEX_None;
   int AlphaFunction = 0, AlphaReference = 0;
   int Stage1CoordinateSet = 0;
+  bool StageMipmapped[2] = {};
   bool Stage0Textured = false;
   uint32_t StageWords[2] = {};
   int CurrentShaderNumber = NoShader;
