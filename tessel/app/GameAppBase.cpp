@@ -393,7 +393,9 @@ bool GameAppBase::WindowProcedure(const WindowMessage& m) {
   switch (m.Kind) {
     case MSG_Size:
       Minimized = m.Param == SIZE_Minimized;
-      if (m.Param == SIZE_Maximized) SetWindowed(!Windowed);
+      // Maximising goes full screen; a window manager that reports the full
+      // screen window as maximised must not toggle it back.
+      if (m.Param == SIZE_Maximized && Windowed) SetWindowed(false);
       RecomputeClientRect();
       return true;
     case MSG_Move: RecomputeClientRect(); return true;
