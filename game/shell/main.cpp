@@ -7,6 +7,7 @@
 #include "game/shell/ShellApp.h"
 #include "game/shell/ShellOptions.h"
 #include "tessel/Log.h"
+#include "tessel/app/MessageBox.h"
 #include "tessel/platform/gl/GraphicsGL.h"
 #include "tessel/platform/sdl/SdlPlatform.h"
 
@@ -17,6 +18,13 @@ namespace {
 class ConsoleLog : public Tessel::OutputListener {
 public:
   void Write(const Tessel::String& text) override { std::fputs(text.CStr(), stdout); }
+};
+
+// An unattended run must never wait for someone to close a box; the shell
+// has already written its text to the log.
+class NoMessageBoxes : public Tessel::MessageBoxInterceptor {
+public:
+  void OnMessageBox(const Tessel::String&, const Tessel::String&, bool) override {}
 };
 
 }  // namespace
@@ -36,6 +44,8 @@ int main(int argc, char** argv) {
   char folder[PATH_MAX];
   if (!options.CapturePath.empty() && options.CapturePath[0] != '/' && getcwd(folder, sizeof folder))
     options.CapturePath = std::string(folder) + "/" + options.CapturePath;
+  NoMessageBoxes unattended;
+  if (options.Frames > 0) Tessel::SetMessageBoxInterceptor(&unattended);
   Tessel::SdlPlatform platform;
   ConsoleLog console;
   int exitCode;
@@ -46,5 +56,6 @@ int main(int argc, char** argv) {
     exitCode = app.Run();
     app.RemoveOutputListener(&console);
   }
+  Tessel::SetMessageBoxInterceptor(nullptr);
   return exitCode;
 }
