@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang ccache pkg-config
   libsdl2-dev libsdl2-mixer-dev libpng-dev libjpeg62-turbo-dev zlib1g-dev
-  libcurl4-openssl-dev libfreetype-dev libgl-dev libegl-dev libgles-dev libgl1-mesa-dri
+  libcurl4-openssl-dev libfreetype-dev libgl-dev libopengl-dev libegl-dev libgles-dev libgl1-mesa-dri
   libvorbis-dev libexpat1-dev libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core

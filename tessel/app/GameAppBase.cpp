@@ -345,6 +345,7 @@ void GameAppBase::RemoveOutputListener(OutputListener* listener) {
 }
 
 void GameAppBase::ShowMessageBox(const String& text, const String& caption) {
+  PrintLog("%s: %s\n", caption, text);
   if (!SystemCursorVisible) {
     Platform->ShowSystemCursor(true);
     SystemCursorVisible = true;
@@ -362,6 +363,7 @@ void GameAppBase::ShowMessageBoxWide(const WideString& text, const WideString& c
   }
   // The platform's boxes take UTF-8; String carries the bytes unchanged.
   String utf8Text(ToUtf8(text)), utf8Caption(ToUtf8(caption));
+  PrintLog("%s: %s\n", utf8Caption, utf8Text);
   if (MessageBoxInterceptor* interceptor = GetMessageBoxInterceptor())
     interceptor->OnMessageBox(utf8Text, utf8Caption, false);
   else
@@ -391,7 +393,9 @@ bool GameAppBase::WindowProcedure(const WindowMessage& m) {
   switch (m.Kind) {
     case MSG_Size:
       Minimized = m.Param == SIZE_Minimized;
-      if (m.Param == SIZE_Maximized) SetWindowed(!Windowed);
+      // Maximising goes full screen; a window manager that reports the full
+      // screen window as maximised must not toggle it back.
+      if (m.Param == SIZE_Maximized && Windowed) SetWindowed(false);
       RecomputeClientRect();
       return true;
     case MSG_Move: RecomputeClientRect(); return true;

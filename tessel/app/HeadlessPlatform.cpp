@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "tessel/Log.h"
 #include "tessel/app/GameAppBase.h"
 
 namespace Tessel {
@@ -33,7 +32,7 @@ void HeadlessPlatform::GetCursorPosition(int& x, int& y) {
 }
 
 void HeadlessPlatform::ShowMessageBox(const String& text, const String& caption, bool isError) {
-  PrintLog("%s: %s\n", caption, text);
+  ++MessageBoxCount;  // the shell has logged it; there is nobody to show it to
 }
 
 }  // namespace Tessel

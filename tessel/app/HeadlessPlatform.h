@@ -1,7 +1,7 @@
 #pragma once
 // HeadlessPlatform: the application shell without a window, for bots,
 // benchmarks and tests. Its "window" only remembers its placement; messages
-// are whatever was posted to it; message boxes go to the log; the clock is
+// are whatever was posted to it; message boxes are only counted (the shell logs them); the clock is
 // the system clock unless another one is given.
 
 #include <deque>
@@ -37,6 +37,7 @@ public:
   bool IsCursorVisible = true;
   bool IsMouseCaptured = false;
   uint8_t KeyboardState[256] = {};
+  int MessageBoxCount = 0;
 
 private:
   SystemClock System;

@@ -222,9 +222,11 @@ uint32_t BatchingGraphicsDevice::QuadRenderState() const {
 // alpha test takes effect with the same image too.
 void BatchingGraphicsDevice::SelectImage(ResourceBase* image) {
   if (image != nullptr && image == CurrentImage && MaskImage == CurrentImageMask) return;
-  CurrentImage = image;
-  CurrentImageMask = MaskImage;
   CurrentTexture = image ? GetTexture(image) : nullptr;
+  // An image without a copy (not loadable now, or a failed upload) is not
+  // remembered as selected, so its next batch tries to load it again.
+  CurrentImage = CurrentTexture ? image : nullptr;
+  CurrentImageMask = MaskImage;
   if (!CurrentTexture || CurrentTexture->Handle == 0) {
     SetPixelShader(NoShader);
     SetStageState(0, StageBits::Diffuse);
@@ -453,6 +455,7 @@ void BatchingGraphicsDevice::LoadTexture(CachedTexture& texture) {
     texture.Width = size.Width;
     texture.Height = size.Height;
     texture.Format = format;
+    texture.HasMipmaps = mipmaps;
 
     BitmapLock lock;
     bitmap->Lock(lock);

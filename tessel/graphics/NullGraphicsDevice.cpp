@@ -71,6 +71,10 @@ bool NullGraphicsDevice::SupportsTextureFormat(int format) {
 }
 
 uint32_t NullGraphicsDevice::CreateTextureObject(int width, int height, int format, bool mipmaps, String* error) {
+  if (FailTextureCreation) {
+    if (error) *error = "Out of texture memory.";
+    return 0;
+  }
   uint32_t handle = NextHandle++;
   TextureRecord& record = Textures[handle];
   record.Width = width;

@@ -34,6 +34,7 @@ public:
   int TextureUploads = 0;
   int ResetCount = 0;
   bool FullScreenAvailable = true;
+  bool FailTextureCreation = false;  // as a renderer out of memory
   std::map<uint32_t, TextureRecord> Textures;
 
 protected:

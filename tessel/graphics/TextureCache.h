@@ -14,6 +14,7 @@ struct CachedTexture {
   ResourceBase* Image = nullptr;
   bool IsBitmap = true;   // a plain Bitmap rather than a Texture
   bool IsFailed = false;
+  bool HasMipmaps = false;
   uint32_t Handle = 0;    // the renderer's texture; 0 while empty
   int Width = 0, Height = 0;
   int Format = 0;         // the texture's format code

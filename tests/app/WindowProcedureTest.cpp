@@ -7,6 +7,8 @@
 #include "tessel/app/GameAppBase.h"
 #include "tessel/app/HeadlessPlatform.h"
 #include "tessel/app/VirtualKeys.h"
+#include "tessel/audio/AudioInterface.h"
+#include "tessel/widgets/WidgetManager.h"
 #include "tessel/graphics/NullGraphicsDevice.h"
 #include "tessel/resources/Bitmap.h"
 
@@ -94,6 +96,12 @@ TEST_F(WindowProcedure, MaximisingSwitchesToFullScreen) {
   EXPECT_FALSE(App.Minimized);
 }
 
+TEST_F(WindowProcedure, AFullScreenWindowReportedAsMaximisedStaysFullScreen) {
+  Send(MSG_Size, SIZE_Maximized);
+  Send(MSG_Size, SIZE_Maximized);
+  EXPECT_FALSE(App.Windowed);
+}
+
 TEST_F(WindowProcedure, AMinimisedWindowIsNotDrawn) {
   auto* device = static_cast<NullGraphicsDevice*>(App.TheGraphicsDevice);
   Send(MSG_Size, SIZE_Minimized);
@@ -164,6 +172,49 @@ TEST_F(WindowProcedure, MessagesOutsideTheTableGoToTheDefaultProcedure) {
   EXPECT_FALSE(App.WindowProcedure(WindowMessage{MSG_SysKeyUp, 'A'}));
   EXPECT_FALSE(App.WindowProcedure(WindowMessage{MSG_SysKeyDown, VK_SNAPSHOT}));
   EXPECT_TRUE(App.WindowProcedure(WindowMessage{MSG_SysKeyDown, 'A'}));
+}
+
+// What the shell drives every frame: the widget manager and the audio.
+struct RecordingAudio : AudioInterface {
+  void Pause() override { Calls.push_back("pause"); }
+  void Resume() override { Calls.push_back("resume"); }
+  void Update(float dt) override { Calls.push_back("update"); }
+  Strings Calls;
+};
+
+struct RecordingWidgets : WidgetManager {
+  using WidgetManager::WidgetManager;
+  void Update(float dt) override { Steps.push_back(dt); }
+  void Draw() override { ++Draws; }
+  std::vector<float> Steps;
+  int Draws = 0;
+};
+
+TEST_F(WindowProcedure, AudioPausesOnceWhileAwayAndResumesOnce) {
+  auto* audio = new RecordingAudio;
+  App.TheAudio = audio;  // owned by the application from now on
+  App.Update(0);
+  Send(MSG_ActivateApp, 0);
+  App.Update(0);
+  Send(MSG_Size, SIZE_Minimized);
+  Send(MSG_ActivateApp, 1);  // still minimised
+  Send(MSG_Size, SIZE_Restored);
+  EXPECT_EQ(audio->Calls, (Strings{"update", "pause", "update", "update", "update", "update", "resume", "update"}));
+}
+
+TEST_F(WindowProcedure, TheWidgetManagerIsUpdatedDrawnAndResized) {
+  delete App.TheWidgetManager;
+  auto* widgets = new RecordingWidgets(&App);
+  App.TheWidgetManager = widgets;
+  App.Update(0.25f);
+  App.Draw();
+  App.Width = 800;
+  App.Height = 600;
+  App.SetWindowed(true);
+  EXPECT_EQ(widgets->Steps, std::vector<float>{0.25f});
+  EXPECT_EQ(widgets->Draws, 1);
+  EXPECT_EQ(widgets->Width, 800);
+  EXPECT_EQ(widgets->Height, 600);
 }
 
 // The window and the mouse.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/RecordingDevice.h"
+#include "tessel/Exception.h"
 #include "tessel/graphics/TextureSizing.h"
 #include "tessel/resources/Bitmap.h"
 
@@ -184,6 +185,24 @@ TEST_F(Textures, ReleasingTexturesEmptiesTheCache) {
   EXPECT_EQ(Device.GetStageWord(0), 0x0002u);
   Draw(&a);
   EXPECT_EQ(Device.GetCachedTextureCount(), 1) << "loaded again on demand";
+}
+
+TEST_F(Textures, AFailedUploadIsReportedWithItsTraceAndNotCached) {
+  Bitmap image(8, 8, PIXEL_A8R8G8B8);
+  Device.FailTextureCreation = true;
+  try {
+    Draw(&image);
+    FAIL() << "no exception";
+  } catch (Exception& e) {
+    EXPECT_EQ(std::string(e.Message.CStr()), "Out of texture memory.");
+    EXPECT_EQ(std::string(e.Trace.CStr()),
+              "    at CachedTexture::Load\n    at NullGraphicsDevice::LoadMaterial\n    at NullGraphicsDevice::DrawQuads\n");
+  }
+  EXPECT_EQ(Device.GetCachedTextureCount(), 0);
+  EXPECT_EQ(image.Listener, nullptr);
+  Device.FailTextureCreation = false;
+  Draw(&image);
+  EXPECT_EQ(Device.GetCachedTextureCount(), 1) << "tried again at the next use";
 }
 
 // Device loss.
