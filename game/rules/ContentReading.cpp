@@ -122,6 +122,26 @@ WideString ReadElementTextValue(XmlReader& xml) {
   return ReadElementText(xml, name, VALUE_String);
 }
 
+WideString ReadElementContent(XmlReader& xml) {
+  WideString text;
+  int depth = xml.GetDepth();
+  bool more = xml.Read();
+  for (;;) {
+    if (!more || xml.HasError()) ThrowIfIncomplete(xml, false);
+    if (xml.NodeType == XMLNODE_EndElement && xml.GetDepth() <= depth) {
+      xml.Read();
+      return text;
+    }
+    if (xml.NodeType == XMLNODE_Element) {
+      xml.Skip();
+      more = !xml.HasError();
+      continue;
+    }
+    if (xml.NodeType == XMLNODE_Text) text += xml.Value;
+    more = xml.Read();
+  }
+}
+
 void ScanIntsInto(const WideString& text, std::initializer_list<int*> targets) {
   std::string ascii = AsciiPrefix(text);
   size_t position = 0;

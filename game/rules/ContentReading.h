@@ -57,6 +57,10 @@ int ReadElementIntValue(Tessel::XmlReader& xml);
 float ReadElementFloatValue(Tessel::XmlReader& xml);
 Tessel::WideString ReadElementTextValue(Tessel::XmlReader& xml);
 
+// The text inside the element (its text nodes joined; comments and child
+// elements passed over), empty for an empty element; the reader moves past it.
+Tessel::WideString ReadElementContent(Tessel::XmlReader& xml);
+
 // "%i %i ..." into existing values: numbers that are missing leave their
 // target as it was, exactly as sscanf does.
 void ScanIntsInto(const Tessel::WideString& text, std::initializer_list<int*> targets);
