@@ -1,8 +1,8 @@
 // Reading "BalanceSettings.xml" into a Balance.
 //
-// Element names are matched exactly, attribute names of kind records without
-// regard to case (the file has always been written both ways). Everything not
-// recognised is skipped whole, so older and newer files read alike.
+// Element names are matched exactly, the attribute names of kind records and
+// office upgrades without regard to case. Everything not recognised is
+// skipped whole, so a file with elements of a newer version still reads.
 
 #include <algorithm>
 #include <limits>
@@ -338,6 +338,10 @@ void ReadDefaultTopScores(XmlReader& xml, Balance& balance) {
 // ---- after reading ----
 
 void CheckSettings(const XmlReader& xml, const Balance& balance) {
+  // The bank account is always an amount of 0..999999999.
+  if (balance.StartingBankAccount < 0 || balance.StartingBankAccount > 999999999)
+    ThrowContentError(xml.GetPath(), 0,
+                      Format("StartingBankAccount %i is not an amount of 0..999999999.", balance.StartingBankAccount));
   if (balance.PayDayTime <= 0)
     ThrowContentError(xml.GetPath(), 0, Format("PayDayTime must be at least 1 second, not %i.", balance.PayDayTime));
   for (const char* name : PositiveFloatSettings) {

@@ -6,7 +6,7 @@
 // Numbers are read as scanf reads them ("%i", "%f": leading blanks skipped,
 // trailing text ignored), but text that starts with no number at all is a
 // content error rather than a silent 0: a rules file that says
-// payDayTime="ten" must not run with zero-second days.
+// <PayDayTime>ten</PayDayTime> must not run with zero-second days.
 
 #include <initializer_list>
 #include <string_view>
@@ -22,9 +22,10 @@ namespace Corvanta {
 void MoveToRoot(Tessel::XmlReader& xml);
 
 // Walks every node from the current one to the end of the input and calls
-// visit(xml) on each element start; visit must consume the element (leave the
-// reader on the node after it, for example with Skip). Afterwards the reader's
-// error, if any, is thrown; so is a file that ends before its root is closed.
+// visit(xml) on each element start; visit must move the reader past that start
+// (Skip to pass the element whole, Read to go into it). Afterwards the
+// reader's error, if any, is thrown; so is a file that ends before its root
+// is closed.
 template <typename Visit>
 void VisitElementsToEnd(Tessel::XmlReader& xml, Visit&& visit);
 

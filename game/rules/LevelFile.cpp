@@ -21,6 +21,7 @@ using namespace Tessel;
 namespace {
 
 constexpr const char* DecorSettingNames[] = {"Fall", "Forest", "Snow", "Spring", "Tropic"};
+constexpr int MaxMoney = 999999999;  // the bank account never holds more, nor less than 0
 
 // Reads one file into a LevelFile, keeping the grid's occupancy so that
 // buildings can be checked as they are placed, in file order, like the map
@@ -98,6 +99,8 @@ void LevelReader::ReadRoot() {
     Fail(line, Format("Map: the playground %i %i %i %i is not an area inside the %i x %i grid.", p.X, p.Y, p.Width,
                       p.Height, Level.Columns, Level.Rows));
   }
+  if (Level.HasInitialBankAccount && (Level.InitialBankAccount < 0 || Level.InitialBankAccount > MaxMoney))
+    Fail(line, Format("Map: initialBankAccount %i is not an amount of 0..%i.", Level.InitialBankAccount, MaxMoney));
   if (Level.BackgroundSize.X < 0 || Level.BackgroundSize.Y < 0)
     Fail(line, Format("Map: backgroundSize %i x %i is negative.", Level.BackgroundSize.X, Level.BackgroundSize.Y));
   Occupant.assign(static_cast<size_t>(Level.Columns) * static_cast<size_t>(Level.Rows), -1);

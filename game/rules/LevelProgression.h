@@ -51,9 +51,8 @@ public:
   const LevelProgressionRecord* FindSandboxMap(const Tessel::String& name) const;
 
   // Reads the file; the texts replace the "mname" and "customSpeechAtEnd"
-  // keys. Throws ContentException (trace "    at Balance::Load\n", the trace
-  // the loading sequence has always reported for it) on a missing,
-  // malformed or cut-off file.
+  // keys. Throws ContentException on a missing, malformed or cut-off file,
+  // with the trace line the rules files share, "    at Balance::Load\n".
   static LevelProgression Load(const Tessel::String& path, const Tessel::LocalizedText& texts);
   static LevelProgression Read(Tessel::XmlReader& xml, const Tessel::LocalizedText& texts);
 

@@ -75,16 +75,22 @@ TEST(Balance, NumUpgradesComesFromTheKindNotTheFile) {
   for (const Case& c : cases) EXPECT_EQ(balance.GetBuilding(c.Kind).NumUpgrades, c.NumUpgrades) << c.Kind;
 }
 
+// The derivation is the same for every kind, whatever its group.
 TEST(Balance, AKindWithOnlyItsValueDerivesEveryLevel) {
-  Balance balance = BalanceOf("<Bungalow value='10000'/>");
-  const BuildingBalance& b = balance.GetBuilding(BDK_Bungalow);
-  EXPECT_TRUE(b.IsInFile);
-  EXPECT_EQ(UpgradeCosts(b), (std::vector<int>{2000, 4000, 6000, -1}));  // the last level has no upgrade
-  EXPECT_EQ(Values(b), (std::vector<int>{10000, 12000, 16000, 22000}));
-  EXPECT_EQ(Incomes(b), (std::vector<int>{1500, 1800, 2400, 3300}));
-  EXPECT_EQ(RepairCosts(b), (std::vector<int>{2000, 2400, 3200, 4400}));
-  EXPECT_FLOAT_EQ(b.Levels[2].IncomeRatio, 15);
-  EXPECT_FLOAT_EQ(b.Levels[3].RepairCostRatio, 20);
+  std::string body;
+  for (BuildingKind kind : GetBalanceKinds()) body += std::string("<") + GetBuildingKindName(kind) + " value='10000'/>";
+  Balance balance = BalanceOf(body);
+  for (BuildingKind kind : GetBalanceKinds()) {
+    SCOPED_TRACE(GetBuildingKindName(kind));
+    const BuildingBalance& b = balance.GetBuilding(kind);
+    EXPECT_TRUE(b.IsInFile);
+    EXPECT_EQ(UpgradeCosts(b), (std::vector<int>{2000, 4000, 6000, -1}));  // the last level has no upgrade
+    EXPECT_EQ(Values(b), (std::vector<int>{10000, 12000, 16000, 22000}));
+    EXPECT_EQ(Incomes(b), (std::vector<int>{1500, 1800, 2400, 3300}));
+    EXPECT_EQ(RepairCosts(b), (std::vector<int>{2000, 2400, 3200, 4400}));
+    EXPECT_FLOAT_EQ(b.Levels[2].IncomeRatio, 15);
+    EXPECT_FLOAT_EQ(b.Levels[3].RepairCostRatio, 20);
+  }
 }
 
 // Incomes and repair costs are rounded to a step chosen by level 0's value:
@@ -358,6 +364,14 @@ TEST(Balance, SettingsThatWouldDivideByZeroOrStallEveryVanAreRejected) {
       EXPECT_NE(error.find(setting), std::string::npos) << error;
     }
   }
+}
+
+TEST(Balance, TheStartingBankAccountIsAnAmountTheBankCanHold) {
+  for (const char* value : {"-1", "1000000000"}) {
+    std::string error = ErrorOf(std::string("<B><StartingBankAccount>") + value + "</StartingBankAccount></B>");
+    EXPECT_NE(error.find("'BalanceSettings.xml': StartingBankAccount"), std::string::npos) << error;
+  }
+  EXPECT_EQ(BalanceOf("<StartingBankAccount>999999999</StartingBankAccount>").StartingBankAccount, 999999999);
 }
 
 TEST(Balance, MalformedFilesRaiseTheReadersErrorWithTheFileName) {

@@ -94,7 +94,8 @@ TEST_F(LevelFileTest, SizeGivenAsOneNumberKeepsTheRows) {
 TEST_F(LevelFileTest, GridAndPlaygroundMustMakeSense) {
   Testing::CapturedLog log;
   const char* bad[] = {"size='0 17'", "size='25 -1'", "size='1001 17'", "playground='0 0 26 17'",
-                       "playground='-1 0 5 5'", "playground='3 3 0 5'", "backgroundSize='-5 10'"};
+                       "playground='-1 0 5 5'", "playground='3 3 0 5'", "backgroundSize='-5 10'",
+                       "initialBankAccount='-1'", "initialBankAccount='1000000000'"};
   for (const char* attributes : bad) {
     std::string error = ErrorOf("", attributes);
     EXPECT_NE(error.find("'levels/Test.xml'(1): Map:"), std::string::npos) << attributes << ": " << error;
