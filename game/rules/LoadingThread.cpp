@@ -7,7 +7,10 @@ namespace Corvanta {
 LoadingThread::~LoadingThread() { Join(); }
 
 void LoadingThread::Start(std::function<void()> work) {
-  TESSEL_ASSERT(!Thread.joinable());
+  if (Thread.joinable()) {
+    TESSEL_ASSERT(IsFinished());
+    Thread.join();
+  }
   Finished.store(false, std::memory_order_relaxed);
   Failure = nullptr;
   Thread = std::thread([this, work = std::move(work)]() {

@@ -25,7 +25,7 @@ public:
   // Waits for the work: the thread must not outlive what it fills.
   ~LoadingThread();
 
-  // Runs work once on a new thread; not while a previous work runs.
+  // Runs work on a new thread; a previous work must have finished.
   void Start(std::function<void()> work);
 
   // Set once the work has returned or thrown; what it wrote is visible to the

@@ -61,6 +61,10 @@ TEST(LoadingThread, OtherExceptionsCrossToo) {
   loading.Join();
   EXPECT_TRUE(loading.HasFailed());
   EXPECT_THROW(loading.RethrowFailure(), std::runtime_error);
+  // A second work starts clean.
+  loading.Start([] {});
+  loading.Join();
+  EXPECT_FALSE(loading.HasFailed());
 }
 
 TEST(LoadingThread, TheDestructorWaitsForTheWork) {
