@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "game/rules/Characters.h"
+#include "game/rules/Character.h"
 #include "game/shell/UserFiles.h"
 #include "tessel/Exception.h"
 #include "tessel/Format.h"
@@ -315,7 +315,7 @@ bool PlayerProfiles::Save(const String& folder) const {
       xml.WriteAttribute(u"isWindowed", p->IsWindowed ? u"true" : u"false");
       xml.WriteAttribute(u"soundVolume", FormatWide(u"%i", p->MusicVolume));  // the two names are swapped
       xml.WriteAttribute(u"musicVolume", FormatWide(u"%i", p->SoundVolume));
-      if (p->Assistant != 0) xml.WriteAttribute(u"assistant", ToWide(CharacterName(p->Assistant)));
+      if (p->Assistant != 0) xml.WriteAttribute(u"assistant", ToWide(GetCharacterName(p->Assistant)));
       WriteResults(xml, u"CareerRecord", p->CareerRecords);
       WriteResults(xml, u"SandboxRecord", p->SandboxRecords);
       xml.WriteEndElement();
