@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/rules/Balance.h"
 #include "game/shell/PlayerProfile.h"
 #include "game/shell/UserFiles.h"
 #include "tessel/Exception.h"
@@ -16,6 +17,8 @@ namespace Corvanta {
 using namespace Tessel;
 
 namespace {
+
+constexpr int NumTopResults = GameRecords::NumTopResults;
 
 const WideString* Attribute(const XmlReader& xml, const char16_t* name) {
   int index = xml.FindAttributeNoCase(name);
@@ -55,6 +58,16 @@ int IntOf(const XmlReader& xml, const char16_t* name) {
 WideString Hex8(uint32_t id) { return FormatWide(u"%08X", id); }
 
 }  // namespace
+
+TopResultDefaults TopResultDefaults::From(const Balance& balance) {
+  TopResultDefaults defaults;
+  for (int i = 0; i < NumTopResults; ++i) {
+    defaults.CareerCompanyValue[i] = balance.DefaultCareerCompanyValue[static_cast<size_t>(i)];
+    defaults.SandboxDays[i] = balance.DefaultSandboxDays[static_cast<size_t>(i)];
+    defaults.SandboxMoney[i] = balance.DefaultSandboxMoney[static_cast<size_t>(i)];
+  }
+  return defaults;
+}
 
 void GameRecords::Reset(const LevelLists& lists) {
   CareerLevels.Clear();

@@ -13,6 +13,7 @@
 
 namespace Corvanta {
 
+class Balance;
 class PlayerProfile;
 
 struct LevelRecord {
@@ -36,13 +37,14 @@ struct SandboxTopResult {
   int Money = 0;
 };
 
-// What the default players achieved, place by place (the balance settings
-// may change them).
+// What the default players achieved, place by place: the balance settings'
+// default top scores.
 struct TopResultDefaults {
-  uint64_t CareerCompanyValue[12] = {50000000, 30000000, 15000000, 10000000, 5000000, 3000000,
-                                     1000000,  500000,   300000,   100000,   50000,   30000};
-  int SandboxDays[12] = {20, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75};
-  int SandboxMoney[12] = {5000000, 3000000, 1500000, 1000000, 500000, 300000, 100000, 50000, 30000, 10000, 5000, 3000};
+  uint64_t CareerCompanyValue[12] = {};
+  int SandboxDays[12] = {};
+  int SandboxMoney[12] = {};
+
+  static TopResultDefaults From(const Balance& balance);
 };
 
 class GameRecords {

@@ -8,12 +8,16 @@
 
 namespace Corvanta {
 
+class LevelProgression;
+
 struct LevelLists {
   Tessel::Array<Tessel::String> Career;
   Tessel::Array<Tessel::String> Sandbox;
 
   int FindCareer(const Tessel::String& name) const { return Career.IndexOf(name); }
   int FindSandbox(const Tessel::String& name) const { return Sandbox.IndexOf(name); }
+
+  static LevelLists From(const LevelProgression& progression);
 };
 
 }  // namespace Corvanta

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "game/rules/Balance.h"
 #include "game/shell/GameRecords.h"
 #include "game/shell/PlayerProfile.h"
 #include "support/CapturedLog.h"
@@ -22,7 +23,7 @@ protected:
     Player.CompanyName = u"Ann Homes";
   }
   String Folder() const { return String(Temp.Path().c_str()); }
-  void Load() { Records.Load(Folder(), Lists, TopResultDefaults()); }
+  void Load() { Records.Load(Folder(), Lists, TopResultDefaults::From(Balance())); }
 
   Testing::TempFolder Temp;
   LevelLists Lists;
@@ -60,7 +61,7 @@ TEST_F(GameRecordsTest, ResultsRoundTrip) {
   ASSERT_TRUE(Records.Save(Folder(), Lists));
 
   GameRecords again;
-  again.Load(Folder(), Lists, TopResultDefaults());
+  again.Load(Folder(), Lists, TopResultDefaults::From(Balance()));
   EXPECT_EQ(again.CareerLevels[1].BestTimeDays, 10);
   EXPECT_EQ(again.CareerLevels[1].BestTimePlayerName, u"Ann");
   EXPECT_EQ(again.CareerLevels[1].BestTimePlayerId, 0x11u);
