@@ -10,11 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "tessel/audio/AudioBackend.h"
+#include "tessel/audio/NullAudioBackend.h"
 
 namespace Tessel {
 
-class RecordingAudioBackend : public AudioBackend {
+// Volumes are kept as the silent backend keeps them.
+class RecordingAudioBackend : public NullAudioBackend {
 public:
   struct Channel {
     AudioHandle Sample = 0;  // 0 for music
@@ -29,14 +30,6 @@ public:
 
   void PauseOutput() override;
   void StartOutput() override;
-  int GetMasterVolume() override { return Master; }
-  void SetMasterVolume(int volume) override { Master = volume; }
-  int GetSampleVolume() override { return Samples; }
-  void SetSampleVolume(int volume) override { Samples = volume; }
-  int GetStreamVolume() override { return Streams; }
-  void SetStreamVolume(int volume) override { Streams = volume; }
-  int GetModuleVolume() override { return Modules; }
-  void SetModuleVolume(int volume) override { Modules = volume; }
   AudioHandle LoadSample(const String& path, int maxPlaybacks) override;
   void FreeSample(AudioHandle sample) override;
   AudioHandle GetSampleChannel(AudioHandle sample) override;
@@ -70,7 +63,6 @@ private:
   };
   Channel* Find(AudioHandle handle);
 
-  int Master = 100, Samples = 100, Streams = 100, Modules = 100;
   std::map<AudioHandle, Sample> SampleTable;
   AudioHandle LastHandle = 0;
   unsigned PlayCounter = 0;
