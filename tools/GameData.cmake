@@ -1,0 +1,62 @@
+# The game's data folder, made at build time: the authored files of data/
+# copied as they are, and the fonts, images, sounds and music written by the
+# generators. Every file has its own rule, so a build redoes only what
+# changed: an authored file when it was edited, a generator's files when its
+# sources (and so its executable) or its inputs changed.
+set(CORVANTA_DATA_DIR ${CMAKE_BINARY_DIR}/data CACHE INTERNAL "The game's data folder")
+set(data_dir ${CORVANTA_DATA_DIR})
+set(data_outputs)
+
+# Authored content: everything in data/ except the build's own notes.
+file(GLOB_RECURSE authored_files CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/data ${CMAKE_SOURCE_DIR}/data/*)
+foreach(file IN LISTS authored_files)
+  add_custom_command(
+    OUTPUT ${data_dir}/${file}
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/${file} ${data_dir}/${file}
+    DEPENDS ${CMAKE_SOURCE_DIR}/data/${file}
+    VERBATIM)
+  list(APPEND data_outputs ${data_dir}/${file})
+endforeach()
+
+# Fonts, rasterised from the Debian font packages.
+set(system_fonts /usr/share/fonts/truetype)
+set(font_sources
+  ${system_fonts}/dejavu/DejaVuSans.ttf
+  ${system_fonts}/dejavu/DejaVuSans-Bold.ttf
+  ${system_fonts}/liberation2/LiberationSans-Regular.ttf
+  ${system_fonts}/liberation2/LiberationSans-Bold.ttf)
+foreach(font_file IN LISTS font_sources)
+  if(NOT EXISTS ${font_file})
+    message(FATAL_ERROR "${font_file} is missing: run scripts/setup.sh (fonts-dejavu-core, fonts-liberation2)")
+  endif()
+endforeach()
+set(plain_fonts TrebuchetMSBold10 VerdanaBold7 VerdanaBold8 TrebuchetMicro Speech
+                TrebuchetMSBold13 TrebuchetMSBold22 TrebuchetMS16)
+set(layered_fonts MoneyBig MoneyMedium CalendarDigits)
+foreach(font IN LISTS plain_fonts layered_fonts)
+  set(outputs ${data_dir}/fonts/${font}.xml)
+  if(font IN_LIST layered_fonts)
+    list(APPEND outputs ${data_dir}/fonts/${font}_shadow.png ${data_dir}/fonts/${font}_outline.png
+                        ${data_dir}/fonts/${font}_fill.png)
+  else()
+    list(APPEND outputs ${data_dir}/fonts/${font}.png)
+  endif()
+  add_custom_command(
+    OUTPUT ${outputs}
+    COMMAND fontgen ${system_fonts} ${data_dir} ${font}
+    DEPENDS fontgen ${font_sources}
+    COMMENT "Font ${font}"
+    VERBATIM)
+  list(APPEND data_outputs ${outputs})
+endforeach()
+
+add_custom_target(corvanta_data ALL DEPENDS ${data_outputs})
+
+# Review pages of everything generated, beside the data folder and not in it:
+#   cmake --build build --target contact_sheets   ->  build/contact-sheets/
+add_custom_target(contact_sheets
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/contact-sheets
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/contact-sheets
+  COMMAND contactsheet ${data_dir} ${CMAKE_BINARY_DIR}/contact-sheets
+  DEPENDS corvanta_data contactsheet
+  VERBATIM)
