@@ -50,6 +50,32 @@ foreach(font IN LISTS plain_fonts layered_fonts)
   list(APPEND data_outputs ${outputs})
 endforeach()
 
+# Interface pictures, drawn with Cairo.
+set(interface_pictures
+  images/White
+  images/Interface/Cursors
+  images/interface/DialogSmall
+  images/interface/DialogButtonSmall_normal
+  images/interface/DialogButtonSmall_over
+  images/interface/DialogButtonSmall_pressed
+  images/interface/DialogButtonSmall_grey
+  images/interface/SliderBar
+  images/interface/SliderPin_active
+  images/interface/SliderPin_inactive
+  images/interface/TextBox
+  images/interface/TextBoxCursor
+  images/interface/CheckBox_normal
+  images/interface/CheckBox_checked)
+foreach(picture IN LISTS interface_pictures)
+  add_custom_command(
+    OUTPUT ${data_dir}/${picture}.png
+    COMMAND interfaceart ${data_dir} ${picture}
+    DEPENDS interfaceart
+    COMMENT "Picture ${picture}"
+    VERBATIM)
+  list(APPEND data_outputs ${data_dir}/${picture}.png)
+endforeach()
+
 add_custom_target(corvanta_data ALL DEPENDS ${data_outputs})
 
 # Review pages of everything generated, beside the data folder and not in it:
