@@ -76,6 +76,37 @@ foreach(picture IN LISTS interface_pictures)
   list(APPEND data_outputs ${data_dir}/${picture}.png)
 endforeach()
 
+# Sound effects, synthesised.
+set(sounds
+  ambientForest ambientSnow ambientTropics amusement apartments buildingSelect cottage buildingPlaced
+  chateau checkAppear checkCollected chineseGarden cinema cinemaPremiere click clickDisabled construction
+  damage dealership demolish demolishLaunch dialogPopup exhibition festival fireworkLaunch fireworkExplode
+  forSale fountain goalChecked goalUnchecked haste houseBought invalidAction jobCanceled jobStart
+  levelComplete levelCompleteExpert wooooow mouseEnter office park rent repairCompleted roadPlaced
+  roadDemolished shop shopSale speechAppear star stadium vanAdded vanArrive vanMovesOut workshop
+  workshopFrenzy)
+foreach(sound IN LISTS sounds)
+  add_custom_command(
+    OUTPUT ${data_dir}/sounds/${sound}.ogg
+    COMMAND soundsynth ${data_dir} ${sound}
+    DEPENDS soundsynth
+    COMMENT "Sound ${sound}"
+    VERBATIM)
+  list(APPEND data_outputs ${data_dir}/sounds/${sound}.ogg)
+endforeach()
+
+# Music: short loopable pieces, composed and played by the synthesiser.
+set(music_tracks MainMenu Track0 Track1 Track2 Track3 Track4)
+foreach(track IN LISTS music_tracks)
+  add_custom_command(
+    OUTPUT ${data_dir}/Music/${track}.ogg
+    COMMAND musicsynth ${data_dir} ${track}
+    DEPENDS musicsynth
+    COMMENT "Music ${track}"
+    VERBATIM)
+  list(APPEND data_outputs ${data_dir}/Music/${track}.ogg)
+endforeach()
+
 add_custom_target(corvanta_data ALL DEPENDS ${data_outputs})
 
 # Review pages of everything generated, beside the data folder and not in it:
