@@ -6,6 +6,14 @@
 set(CORVANTA_DATA_DIR ${CMAKE_BINARY_DIR}/data CACHE INTERNAL "The game's data folder")
 set(data_dir ${CORVANTA_DATA_DIR})
 set(data_outputs)
+# Every generator run, one per line (tool, then its arguments with the data
+# folder written as @DATA@): the content tests replay them into a scratch
+# folder to check that generation is fast and gives the same bytes.
+set(manifest "")
+macro(record_generation tool)
+  string(REPLACE ";" "\t" args "${ARGN}")
+  string(APPEND manifest "$<TARGET_FILE:${tool}>\t${args}\n")
+endmacro()
 
 # Authored content: everything in data/ except the build's own notes.
 file(GLOB_RECURSE authored_files CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/data ${CMAKE_SOURCE_DIR}/data/*)
@@ -47,6 +55,7 @@ foreach(font IN LISTS plain_fonts layered_fonts)
     DEPENDS fontgen ${font_sources}
     COMMENT "Font ${font}"
     VERBATIM)
+  record_generation(fontgen ${system_fonts} @DATA@ ${font})
   list(APPEND data_outputs ${outputs})
 endforeach()
 
@@ -73,6 +82,7 @@ foreach(picture IN LISTS interface_pictures)
     DEPENDS interfaceart
     COMMENT "Picture ${picture}"
     VERBATIM)
+  record_generation(interfaceart @DATA@ ${picture})
   list(APPEND data_outputs ${data_dir}/${picture}.png)
 endforeach()
 
@@ -92,6 +102,7 @@ foreach(sound IN LISTS sounds)
     DEPENDS soundsynth
     COMMENT "Sound ${sound}"
     VERBATIM)
+  record_generation(soundsynth @DATA@ ${sound})
   list(APPEND data_outputs ${data_dir}/sounds/${sound}.ogg)
 endforeach()
 
@@ -104,10 +115,13 @@ foreach(track IN LISTS music_tracks)
     DEPENDS musicsynth
     COMMENT "Music ${track}"
     VERBATIM)
+  record_generation(musicsynth @DATA@ ${track})
   list(APPEND data_outputs ${data_dir}/Music/${track}.ogg)
 endforeach()
 
 add_custom_target(corvanta_data ALL DEPENDS ${data_outputs})
+set(CORVANTA_DATA_MANIFEST ${CMAKE_BINARY_DIR}/data-generation.txt CACHE INTERNAL "The generator runs")
+file(GENERATE OUTPUT ${CORVANTA_DATA_MANIFEST} CONTENT "${manifest}")
 
 # Review pages of everything generated, beside the data folder and not in it:
 #   cmake --build build --target contact_sheets   ->  build/contact-sheets/

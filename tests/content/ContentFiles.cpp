@@ -49,4 +49,46 @@ const std::vector<std::string>& CatalogueFonts() {
   return fonts;
 }
 
+const std::vector<std::string>& CatalogueImages() {
+  static const std::vector<std::string> images = {
+      "images/Interface/Cursors",
+      "images/White",
+      "images/interface/DialogSmall",
+      "images/interface/DialogButtonSmall_normal",
+      "images/interface/DialogButtonSmall_pressed",
+      "images/interface/DialogButtonSmall_grey",
+      "images/interface/DialogButtonSmall_over",
+      "images/interface/SliderBar",
+      "images/interface/SliderPin_active",
+      "images/interface/SliderPin_inactive",
+      "images/interface/TextBox",
+      "images/interface/TextBoxCursor",
+      "images/interface/CheckBox_normal",
+      "images/interface/CheckBox_checked",
+  };
+  return images;
+}
+
+const std::vector<std::string>& CatalogueSounds() {
+  static const std::vector<std::string> sounds = {
+      "ambientForest",  "ambientSnow",     "ambientTropics", "amusement",      "apartments",      "buildingSelect",
+      "cottage",        "buildingPlaced",  "chateau",        "checkAppear",    "checkCollected",  "chineseGarden",
+      "cinema",         "cinemaPremiere",  "click",          "clickDisabled",  "construction",    "damage",
+      "dealership",     "demolish",        "demolishLaunch", "dialogPopup",    "exhibition",      "festival",
+      "fireworkLaunch", "fireworkExplode", "forSale",        "fountain",       "goalChecked",     "goalUnchecked",
+      "haste",          "houseBought",     "invalidAction",  "jobCanceled",    "jobStart",        "levelComplete",
+      "levelCompleteExpert", "wooooow",    "mouseEnter",     "office",         "park",            "rent",
+      "repairCompleted", "roadPlaced",     "roadDemolished", "shop",           "shopSale",        "speechAppear",
+      "star",           "stadium",         "vanAdded",       "vanArrive",      "vanMovesOut",     "workshop",
+      "workshopFrenzy",
+  };
+  return sounds;
+}
+
+const std::vector<std::string>& CatalogueMusic() {
+  static const std::vector<std::string> music = {"Music/MainMenu.ogg", "Music/Track0.ogg", "Music/Track1.ogg",
+                                                 "Music/Track2.ogg",   "Music/Track3.ogg", "Music/Track4.ogg"};
+  return music;
+}
+
 }  // namespace Content

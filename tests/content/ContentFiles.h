@@ -25,7 +25,12 @@ TextTable ReadTextTable(const std::string& path);
 // Every character any text of the table shows (line breaks and tabs aside).
 std::set<char16_t> CharactersUsed(const TextTable& table);
 
-// The fonts of the resource catalogue.
+// The common resources of the game's catalogue: font names (fonts/<name>),
+// image names without extension, sound names (sounds/<name>.ogg) and music
+// files, as the game asks for them.
 const std::vector<std::string>& CatalogueFonts();
+const std::vector<std::string>& CatalogueImages();
+const std::vector<std::string>& CatalogueSounds();
+const std::vector<std::string>& CatalogueMusic();
 
 }  // namespace Content
