@@ -5,4 +5,5 @@ cd "$(dirname "$0")/.."
 export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/ccache}"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --target corvanta
-exec build/game/shell/corvanta "$@"
+# The game runs in its own folder and reads ./data/ there.
+exec build/corvanta "$@"

@@ -9,7 +9,8 @@ packages=(
   libcurl4-openssl-dev libfreetype-dev libgl-dev libopengl-dev libegl-dev libgles-dev libgl1-mesa-dri
   libvorbis-dev libexpat1-dev libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick fonts-dejavu-core
+  libcairo2-dev
+  xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation2
 )
 
 missing=()
