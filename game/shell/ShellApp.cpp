@@ -3,6 +3,11 @@
 #include "game/shell/PngFile.h"
 #include "game/shell/TestScene.h"
 #include "tessel/Log.h"
+#include "tessel/app/UserDataFolder.h"
+#include "tessel/audio/AudioEngine.h"
+#include "tessel/audio/NullAudioBackend.h"
+#include "tessel/platform/posix/CrashHandler.h"
+#include "tessel/resources/ResourceManager.h"
 #include "tessel/graphics/GraphicsDevice.h"
 
 using namespace Tessel;
@@ -19,6 +24,11 @@ ShellApp::ShellApp(AppPlatform* platform, const ShellOptions& options) : GameApp
 void ShellApp::Initialize() {
   try {
     GameAppBase::Initialize();
+    InstallCrashHandler(UserDataFolder.CStr());
+    SetCrashDesktopSize(DesktopWidth, DesktopHeight);
+    TheResourceManager->BaseFolder = "./data/";
+    TheAudio = new AudioEngine(AudioBackendFactory ? AudioBackendFactory() : std::make_shared<NullAudioBackend>(),
+                               TheResourceManager->BaseFolder);
     delete TheWidgetManager;
     TheWidgetManager = new TestScene(this);
     SetWindowed(Windowed);

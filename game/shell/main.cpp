@@ -9,6 +9,7 @@
 #include "tessel/Log.h"
 #include "tessel/app/MessageBox.h"
 #include "tessel/platform/gl/GraphicsGL.h"
+#include "tessel/platform/mixer/SdlMixerBackend.h"
 #include "tessel/platform/sdl/SdlPlatform.h"
 
 namespace {
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
   {
     Corvanta::ShellApp app(&platform, options);
     app.GraphicsDeviceFactory = [](Tessel::GameAppBase& a) { return new Tessel::GraphicsGL(&a); };
+    app.AudioBackendFactory = [] { return Tessel::OpenAudioBackend(); };
     app.AddOutputListener(&console);
     exitCode = app.Run();
     app.RemoveOutputListener(&console);

@@ -15,6 +15,7 @@
 #include "tessel/app/UserDataFolder.h"
 #include "tessel/app/VirtualKeys.h"
 #include "tessel/audio/AudioInterface.h"
+#include "tessel/resources/ResourceManager.h"
 #include "tessel/graphics/GraphicsDevice.h"
 #include "tessel/graphics/NullGraphicsDevice.h"
 #include "tessel/resources/Bitmap.h"
@@ -102,6 +103,7 @@ void GameAppBase::Initialize() {
     StatsFramesInWindow = StatsMillisecondsInWindow = StatsTotalFrames = StatsTotalMilliseconds = 0;
     StatsWindowStart = Now();
     TheWidgetManager = new WidgetManager(this);
+    TheResourceManager = new ResourceManager(String("./"));
   }
   TESSEL_TRACE("GameAppBase::Initialize")
 }
@@ -109,6 +111,9 @@ void GameAppBase::Initialize() {
 void GameAppBase::ReleaseMembers() {
   delete TheWidgetManager;
   TheWidgetManager = nullptr;
+  // Resources tell the device and the audio they are going, so both outlive them.
+  delete TheResourceManager;
+  TheResourceManager = nullptr;
   delete TheGraphicsDevice;
   TheGraphicsDevice = nullptr;
   delete TheAudio;
