@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # scripts/run-fuzzers.sh <build-folder> <seconds>: runs every fuzz target for
-# the given time over a scratch copy of its seed corpus; fails on any crash,
-# hang (10 s per input) or sanitizer report.
+# the given time over a scratch copy of its seed corpus, as many at once as
+# there are cores; fails on any crash, hang (10 s per input) or sanitizer
+# report, and keeps the failing inputs in fuzz-artifacts/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-fuzz}
@@ -18,23 +19,24 @@ corpus_of() {
   esac
 }
 
-status=0
-for target in "$build"/fuzz/fuzz_*; do
-  [ -x "$target" ] || continue
+run_one() {
+  local target=$1 seconds=$2 scratch=$3
+  local name seeds
   name=$(basename "$target")
   seeds=$(corpus_of "$name")
   mkdir -p "$scratch/$name"
-  [ -d "$seeds" ] && cp -r "$seeds"/. "$scratch/$name"/
-  echo "-- $name for ${seconds}s"
-  if ! "$target" "$scratch/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  if [ -d "$seeds" ]; then cp -r "$seeds"/. "$scratch/$name"/; fi
+  if "$target" "$scratch/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -max_len=65536 -print_final_stats=1 -artifact_prefix="$scratch/$name-" >"$scratch/$name.log" 2>&1; then
+    echo "-- $name: $(grep -E '^stat::number_of_executed_units' "$scratch/$name.log" | awk '{print $2}') runs, clean"
+  else
     echo "!! $name failed:"
     tail -n 60 "$scratch/$name.log"
     mkdir -p fuzz-artifacts && cp "$scratch/$name"-* fuzz-artifacts/ 2>/dev/null || true
-    status=1
-  else
-    grep -E '^stat::number_of_executed_units|^stat::new_units_added' "$scratch/$name.log" | tr '\n' ' '
-    echo
+    return 1
   fi
-done
-exit $status
+}
+export -f run_one corpus_of
+
+targets=$(find "$build/fuzz" -maxdepth 1 -name 'fuzz_*' -type f -executable | sort)
+echo "$targets" | xargs -P "$(nproc)" -I{} bash -c 'run_one "$@"' _ {} "$seconds" "$scratch"
