@@ -53,9 +53,7 @@ const WideString* FindAttribute(const XmlReader& xml, std::string_view name) {
 }
 
 const WideString* FindAttributeNoCase(const XmlReader& xml, std::string_view name) {
-  for (const XmlAttribute& a : xml.Attributes)
-    if (EqualsNoCase(a.Name, name)) return &a.Value;
-  return nullptr;
+  return xml.GetAttributeNoCase(name);
 }
 
 int ParseIntValue(const XmlReader& xml, const WideString& text, const char* where) {

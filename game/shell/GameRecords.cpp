@@ -20,25 +20,20 @@ namespace {
 
 constexpr int NumTopResults = GameRecords::NumTopResults;
 
-const WideString* Attribute(const XmlReader& xml, const char16_t* name) {
-  int index = xml.FindAttributeNoCase(name);
-  return index < 0 ? nullptr : &xml.Attributes[index].Value;
-}
-
-WideString TextOf(const XmlReader& xml, const char16_t* name) {
-  const WideString* value = Attribute(xml, name);
+WideString TextOf(const XmlReader& xml, const char* name) {
+  const WideString* value = xml.GetAttributeNoCase(name);
   return value ? *value : WideString();
 }
 
 uint32_t IdentifierOf(const XmlReader& xml) {
-  const WideString* text = Attribute(xml, u"playerUid");
-  if (!text) text = Attribute(xml, u"bestTimePlayerUid");
+  const WideString* text = xml.GetAttributeNoCase("playerUid");
+  if (!text) text = xml.GetAttributeNoCase("bestTimePlayerUid");
   if (!text || text->size() != 8) return 0;
   return WideToHex(*text);
 }
 
-uint64_t Unsigned64Of(const XmlReader& xml, const char16_t* name) {
-  const WideString* text = Attribute(xml, name);
+uint64_t Unsigned64Of(const XmlReader& xml, const char* name) {
+  const WideString* text = xml.GetAttributeNoCase(name);
   uint64_t value = 0;
   if (!text) return 0;
   for (char16_t c : *text) {
@@ -50,8 +45,8 @@ uint64_t Unsigned64Of(const XmlReader& xml, const char16_t* name) {
   return value;
 }
 
-int IntOf(const XmlReader& xml, const char16_t* name) {
-  const WideString* text = Attribute(xml, name);
+int IntOf(const XmlReader& xml, const char* name) {
+  const WideString* text = xml.GetAttributeNoCase(name);
   return text ? WideToInt(*text) : 0;
 }
 
@@ -117,10 +112,10 @@ bool GameRecords::ReadFile(const String& path, const LevelLists& lists) {
     } else if (EqualsNoCase(name, "SandboxTopResults")) {
       section = SECTION_Sandbox;
     } else if (section == SECTION_Levels && EqualsNoCase(name, "Level")) {
-      String levelName = ToNarrow(TextOf(xml, u"name"));
+      String levelName = ToNarrow(TextOf(xml, "name"));
       LevelRecord record;
-      record.BestTimeDays = IntOf(xml, u"bestTime");
-      record.BestTimePlayerName = TextOf(xml, u"bestTimePlayerName");
+      record.BestTimeDays = IntOf(xml, "bestTime");
+      record.BestTimePlayerName = TextOf(xml, "bestTimePlayerName");
       record.BestTimePlayerId = IdentifierOf(xml);
       if (record.BestTimeDays < 0 || (record.BestTimeDays > 0 && !IsUsableName(record.BestTimePlayerName))) {
         PrintLog("error: '%s': the best time of level '%s' is not valid and was dropped\n", path, levelName);
@@ -133,9 +128,9 @@ bool GameRecords::ReadFile(const String& path, const LevelLists& lists) {
     } else if (section == SECTION_Career && EqualsNoCase(name, "Result")) {
       CareerTopResult result;
       result.PlayerId = IdentifierOf(xml);
-      result.PlayerName = TextOf(xml, u"playerName");
-      result.CompanyName = TextOf(xml, u"companyName");
-      result.CompanyValue = Unsigned64Of(xml, u"companyValue");
+      result.PlayerName = TextOf(xml, "playerName");
+      result.CompanyName = TextOf(xml, "companyName");
+      result.CompanyValue = Unsigned64Of(xml, "companyValue");
       if (result.PlayerId == 0 || !IsUsableName(result.PlayerName)) continue;  // not a real player's result
       for (CareerTopResult& slot : CareerTop) {
         if (slot.PlayerId == 0) {
@@ -144,13 +139,13 @@ bool GameRecords::ReadFile(const String& path, const LevelLists& lists) {
         }
       }
     } else if (section == SECTION_Sandbox && EqualsNoCase(name, "Result")) {
-      int level = lists.FindSandbox(ToNarrow(TextOf(xml, u"levelName")));
+      int level = lists.FindSandbox(ToNarrow(TextOf(xml, "levelName")));
       SandboxTopResult result;
       result.PlayerId = IdentifierOf(xml);
-      result.PlayerName = TextOf(xml, u"playerName");
-      result.CompanyName = TextOf(xml, u"companyName");
-      result.Days = std::max(0, IntOf(xml, u"days"));
-      result.Money = IntOf(xml, u"money");
+      result.PlayerName = TextOf(xml, "playerName");
+      result.CompanyName = TextOf(xml, "companyName");
+      result.Days = std::max(0, IntOf(xml, "days"));
+      result.Money = IntOf(xml, "money");
       if (level < 0 || level >= NumSandboxLevels || result.PlayerId == 0 || !IsUsableName(result.PlayerName)) continue;
       for (SandboxTopResult& slot : SandboxTop[level]) {
         if (slot.PlayerId == 0) {

@@ -23,11 +23,6 @@ constexpr uint32_t UpgradeMask = (1u << PlayerProfile::NumOfficeUpgrades) - 1;
 constexpr uint32_t GiftMask = (1u << PlayerProfile::NumGifts) - 1;
 constexpr uint32_t TrophyMask = (1u << 11) - 1;
 
-const WideString* Attribute(const XmlReader& xml, const char16_t* name) {
-  int index = xml.FindAttributeNoCase(name);
-  return index < 0 ? nullptr : &xml.Attributes[index].Value;
-}
-
 // Decimal digits as an unsigned 64-bit value; stops at the first other character.
 uint64_t ParseUnsigned64(const WideString& text) {
   uint64_t value = 0;
@@ -49,28 +44,28 @@ uint32_t ParseIdentifier(const WideString* text) {
   return WideToHex(*text);
 }
 
-int ReadInt(const XmlReader& xml, const char16_t* name, int fallback = 0) {
-  const WideString* value = Attribute(xml, name);
+int ReadInt(const XmlReader& xml, const char* name, int fallback = 0) {
+  const WideString* value = xml.GetAttributeNoCase(name);
   return value ? WideToInt(*value) : fallback;
 }
 
-uint32_t ReadComplemented(const XmlReader& xml, const char16_t* name) {
-  const WideString* value = Attribute(xml, name);
+uint32_t ReadComplemented(const XmlReader& xml, const char* name) {
+  const WideString* value = xml.GetAttributeNoCase(name);
   return value ? ~WideToUnsigned(*value) : 0u;
 }
 
-bool ReadBool(const XmlReader& xml, const char16_t* name, bool fallback = false) {
-  const WideString* value = Attribute(xml, name);
+bool ReadBool(const XmlReader& xml, const char* name, bool fallback = false) {
+  const WideString* value = xml.GetAttributeNoCase(name);
   return value ? ParseBool(*value) : fallback;
 }
 
 LevelResult ReadResult(const XmlReader& xml) {
   LevelResult result;
-  if (const WideString* name = Attribute(xml, u"levelName")) result.LevelName = ToNarrow(*name);
-  result.Days = ReadInt(xml, u"days");
-  result.Population = ReadInt(xml, u"population");
-  if (const WideString* value = Attribute(xml, u"propertyValue")) result.PropertyValue = ParseUnsigned64(*value);
-  result.IsExpertResult = ReadBool(xml, u"isExpertResult");
+  if (const WideString* name = xml.GetAttributeNoCase("levelName")) result.LevelName = ToNarrow(*name);
+  result.Days = ReadInt(xml, "days");
+  result.Population = ReadInt(xml, "population");
+  if (const WideString* value = xml.GetAttributeNoCase("propertyValue")) result.PropertyValue = ParseUnsigned64(*value);
+  result.IsExpertResult = ReadBool(xml, "isExpertResult");
   return result;
 }
 
@@ -178,8 +173,8 @@ bool PlayerProfiles::ReadFile(const String& path, const LevelLists* lists) {
     return false;
   }
   WideString currentName;
-  if (const WideString* name = Attribute(xml, u"current")) currentName = *name;
-  uint32_t currentId = ParseIdentifier(Attribute(xml, u"currentID"));
+  if (const WideString* name = xml.GetAttributeNoCase("current")) currentName = *name;
+  uint32_t currentId = ParseIdentifier(xml.GetAttributeNoCase("currentID"));
 
   PlayerProfile* byId = nullptr;
   PlayerProfile* byName = nullptr;
@@ -201,25 +196,25 @@ bool PlayerProfiles::ReadFile(const String& path, const LevelLists* lists) {
 
 void PlayerProfiles::ReadPlayer(XmlReader& xml, PlayerProfile& profile) {
   TESSEL_ASSERT(xml.NodeType == XMLNODE_Element);
-  if (const WideString* name = Attribute(xml, u"name")) profile.Name = *name;
-  profile.Id = ParseIdentifier(Attribute(xml, u"puid"));
-  profile.Career.NumLevelsCompleted = ReadInt(xml, u"numCareerLevelsCompleted", ReadInt(xml, u"maxCareerLevelAvailable"));
-  profile.Career.CurrentLevel = ReadInt(xml, u"currentCareerLevel");
-  profile.Career.IsInterrupted = ReadBool(xml, u"careerLevelInterrupted");
+  if (const WideString* name = xml.GetAttributeNoCase("name")) profile.Name = *name;
+  profile.Id = ParseIdentifier(xml.GetAttributeNoCase("puid"));
+  profile.Career.NumLevelsCompleted = ReadInt(xml, "numCareerLevelsCompleted", ReadInt(xml, "maxCareerLevelAvailable"));
+  profile.Career.CurrentLevel = ReadInt(xml, "currentCareerLevel");
+  profile.Career.IsInterrupted = ReadBool(xml, "careerLevelInterrupted");
   profile.Sandbox.NumLevelsCompleted =
-      ReadInt(xml, u"numSandboxLevelsCompleted", ReadInt(xml, u"maxSandboxLevelAvailable"));
-  profile.Sandbox.CurrentLevel = ReadInt(xml, u"currentSandboxLevel");
-  profile.Sandbox.IsInterrupted = ReadBool(xml, u"sandboxLevelInterrupted");
-  if (const WideString* company = Attribute(xml, u"companyName")) profile.CompanyName = *company;
-  if (const WideString* points = Attribute(xml, u"rewardPoints")) profile.RewardPoints = ~WideToInt(*points);
-  profile.OfficeUpgradesBought = ReadComplemented(xml, u"upgradesBought");
-  profile.GiftsAcquired = ReadComplemented(xml, u"giftsAcquired");
-  profile.TrophiesAcquired = ReadComplemented(xml, u"trophiesAcquired");
-  profile.Flags = ReadComplemented(xml, u"flags");
-  profile.IsWindowed = ReadBool(xml, u"isWindowed", true);
-  profile.MusicVolume = ReadInt(xml, u"soundVolume", PlayerProfile::MaxVolume);  // the two names are swapped
-  profile.SoundVolume = ReadInt(xml, u"musicVolume", PlayerProfile::MaxVolume);
-  if (const WideString* assistant = Attribute(xml, u"assistant")) profile.Assistant = CharacterFromName(*assistant);
+      ReadInt(xml, "numSandboxLevelsCompleted", ReadInt(xml, "maxSandboxLevelAvailable"));
+  profile.Sandbox.CurrentLevel = ReadInt(xml, "currentSandboxLevel");
+  profile.Sandbox.IsInterrupted = ReadBool(xml, "sandboxLevelInterrupted");
+  if (const WideString* company = xml.GetAttributeNoCase("companyName")) profile.CompanyName = *company;
+  if (const WideString* points = xml.GetAttributeNoCase("rewardPoints")) profile.RewardPoints = ~WideToInt(*points);
+  profile.OfficeUpgradesBought = ReadComplemented(xml, "upgradesBought");
+  profile.GiftsAcquired = ReadComplemented(xml, "giftsAcquired");
+  profile.TrophiesAcquired = ReadComplemented(xml, "trophiesAcquired");
+  profile.Flags = ReadComplemented(xml, "flags");
+  profile.IsWindowed = ReadBool(xml, "isWindowed", true);
+  profile.MusicVolume = ReadInt(xml, "soundVolume", PlayerProfile::MaxVolume);  // the two names are swapped
+  profile.SoundVolume = ReadInt(xml, "musicVolume", PlayerProfile::MaxVolume);
+  if (const WideString* assistant = xml.GetAttributeNoCase("assistant")) profile.Assistant = CharacterFromName(*assistant);
 
   // The records inside the element; other children are passed over whole.
   int depth = xml.GetDepth();

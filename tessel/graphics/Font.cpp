@@ -17,13 +17,8 @@ TESSEL_IMPLEMENT_CLASS(Font, ResourceBase);
 
 namespace {
 
-const WideString* Attribute(const XmlReader& xml, const char16_t* name) {
-  int index = xml.FindAttributeNoCase(name);
-  return index < 0 ? nullptr : &xml.Attributes[index].Value;
-}
-
-int IntAttribute(const XmlReader& xml, const char16_t* name) {
-  const WideString* value = Attribute(xml, name);
+int IntAttribute(const XmlReader& xml, const char* name) {
+  const WideString* value = xml.GetAttributeNoCase(name);
   return value ? WideToInt(*value) : 0;
 }
 
@@ -77,8 +72,8 @@ void Font::Load(ResourceManager& manager) {
     PrintLog("error: '%s': The root element 'font' expected.\n", path);
     return;
   }
-  Height = IntAttribute(xml, u"height");
-  Spacing = IntAttribute(xml, u"spacing");
+  Height = IntAttribute(xml, "height");
+  Spacing = IntAttribute(xml, "spacing");
   String folder = FolderOf(Name);
   bool inLayers = false;
   WideString image;
@@ -87,16 +82,16 @@ void Font::Load(ResourceManager& manager) {
     if (xml.NodeType == XMLNODE_EndElement && EqualsNoCase(xml.Name, "layers")) inLayers = false;
     if (xml.NodeType != XMLNODE_Element) continue;
     if (EqualsNoCase(xml.Name, "char")) {
-      const WideString* code = Attribute(xml, u"code");
+      const WideString* code = xml.GetAttributeNoCase("code");
       if (!code || code->empty() || (*code)[0] == 0) continue;
       Glyph glyph;
-      glyph.Advance = IntAttribute(xml, u"width");
-      if (const WideString* rect = Attribute(xml, u"rect")) {
+      glyph.Advance = IntAttribute(xml, "width");
+      if (const WideString* rect = xml.GetAttributeNoCase("rect")) {
         Rect r = ParseRect(*rect);
         glyph.Source = RectF{static_cast<float>(r.X), static_cast<float>(r.Y), static_cast<float>(r.Width),
                              static_cast<float>(r.Height)};
       }
-      if (const WideString* offset = Attribute(xml, u"offset")) {
+      if (const WideString* offset = xml.GetAttributeNoCase("offset")) {
         Point p = ParsePoint(*offset);
         glyph.OffsetX = p.X;
         glyph.OffsetY = p.Y;
@@ -104,8 +99,8 @@ void Font::Load(ResourceManager& manager) {
       Glyphs.push_back(glyph);
       SetGlyph((*code)[0], static_cast<int>(Glyphs.size() - 1));
     } else if (EqualsNoCase(xml.Name, "kerning")) {
-      const WideString* pair = Attribute(xml, u"pair");
-      int offset = IntAttribute(xml, u"offset");
+      const WideString* pair = xml.GetAttributeNoCase("pair");
+      int offset = IntAttribute(xml, "offset");
       if (!pair || pair->size() < 2 || (*pair)[0] == 0 || (*pair)[1] == 0 || offset == 0) continue;
       const Glyph* first = FindGlyph((*pair)[0]);
       if (!first) continue;  // pairs before their first character's glyph are dropped
@@ -114,11 +109,11 @@ void Font::Load(ResourceManager& manager) {
       inLayers = true;
     } else if (inLayers && EqualsNoCase(xml.Name, "layer")) {
       FontLayer layer;
-      if (const WideString* name = Attribute(xml, u"name")) layer.Name = *name;
-      if (const WideString* rgba = Attribute(xml, u"color")) color = ParseColor(*rgba);
+      if (const WideString* name = xml.GetAttributeNoCase("name")) layer.Name = *name;
+      if (const WideString* rgba = xml.GetAttributeNoCase("color")) color = ParseColor(*rgba);
       layer.Color = color;
       // Layers that share an image share one bitmap (and so one batch).
-      const WideString* file = Attribute(xml, u"image");
+      const WideString* file = xml.GetAttributeNoCase("image");
       if (file) image = *file;
       if (!file && !Layers.empty()) {
         layer.Image = Layers.back().Image;

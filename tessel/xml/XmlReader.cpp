@@ -546,6 +546,12 @@ int XmlReader::FindAttributeNoCase(const WideString& name) const {
   return -1;
 }
 
+const WideString* XmlReader::GetAttributeNoCase(std::string_view name) const {
+  for (const XmlAttribute& attribute : Attributes)
+    if (EqualsNoCase(attribute.Name, name)) return &attribute.Value;
+  return nullptr;
+}
+
 const WideString* XmlReader::GetAttribute(const WideString& name) const {
   int index = FindAttribute(name);
   return index < 0 ? nullptr : &Attributes[index].Value;

@@ -65,6 +65,8 @@ public:
   int FindAttributeNoCase(const WideString& name) const;
   // The value of the named attribute, or null when there is none.
   const WideString* GetAttribute(const WideString& name) const;
+  // The same with the name compared without regard to case (ASCII names).
+  const WideString* GetAttributeNoCase(std::string_view name) const;
 
   bool HasError() const { return Failed; }
   // The logged error line without "error: " and the line feed.
