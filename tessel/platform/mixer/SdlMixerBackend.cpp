@@ -1,6 +1,7 @@
 #include "tessel/platform/mixer/SdlMixerBackend.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 #include <SDL_mixer.h>
 
 #include "tessel/Format.h"
@@ -25,9 +26,23 @@ int MixVolume(int a, int b, int c) {
 
 int Clamp100(int v) { return v < 0 ? 0 : v > 100 ? 100 : v; }
 
+// On a machine without a sound card ALSA writes its own errors to the
+// terminal while SDL looks for a device; the reason we log is enough.
+extern "C" void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+void QuietenAlsa() {
+  using ErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+  void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD);
+  if (!alsa) alsa = dlopen("libasound.so.2", RTLD_LAZY);
+  if (!alsa) return;
+  auto setHandler = reinterpret_cast<int (*)(ErrorHandler)>(dlsym(alsa, "snd_lib_error_set_handler"));
+  if (setHandler) setHandler(IgnoreAlsaError);
+}
+
 }  // namespace
 
 SdlMixerBackend::SdlMixerBackend() {
+  QuietenAlsa();
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     Error = Format("the audio system could not start (%s)", SDL_GetError());
     return;
