@@ -168,7 +168,8 @@ void WidgetContainer::RemoveChild(Widget* widget) {
 
 void WidgetContainer::RemoveAllChildren(bool deleteChildren, bool recursive) {
   while (Widget* child = FirstChild) {
-    if (recursive) child->RemoveAllChildren(deleteChildren, recursive);
+    // A widget owned elsewhere only leaves; its insides stay its owner's.
+    if (recursive && child->IsOwnedByParent) child->RemoveAllChildren(deleteChildren, recursive);
     WidgetGuard alive(child);
     RemoveChild(child);
     if (!alive) continue;

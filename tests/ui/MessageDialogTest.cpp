@@ -114,6 +114,12 @@ TEST_F(MessageDialogTest, TheButtonsCarryTheTextsOfTheTextTable) {
   EXPECT_EQ(question->GetTextLabel().GetText(), u"Sell the cottage for 1000?");
 }
 
+TEST_F(MessageDialogTest, WithoutATextTableTheButtonsReadInEnglish) {
+  LocalizedText::Instance().Clear();
+  EXPECT_EQ(Make(DIALOGBUTTONS_Ok)->GetButton(0).GetCaption(), u"OK");
+  EXPECT_EQ(Make(DIALOGBUTTONS_YesNo)->GetButton(1).GetCaption(), u"No");
+}
+
 TEST_F(MessageDialogTest, AnsweringClosesItAfterTheFadeOutAndItCanBeShownAgain) {
   MessageDialog* dialog = Make(DIALOGBUTTONS_YesNo);
   dialog->Show(*Screen);
@@ -136,6 +142,20 @@ TEST_F(MessageDialogTest, AnsweringClosesItAfterTheFadeOutAndItCanBeShownAgain) 
   EXPECT_FALSE(dialog->IsClosing());
   EXPECT_EQ(dialog->GetFade(), 0);
   EXPECT_THROW(dialog->Show(*Screen), AssertionFailedException) << "shown twice";
+}
+
+TEST_F(MessageDialogTest, ClearingTheScreenItIsShownOnLeavesItToItsOwner) {
+  MessageDialog* dialog = Make(DIALOGBUTTONS_Ok);
+  dialog->Show(*Screen);
+  ClearScreen();  // deletes the screen; the dialog is the fixture's
+  EXPECT_FALSE(dialog->IsShown());
+  ASSERT_EQ(dialog->GetButtonCount(), 1);
+  auto* another = new Widget;
+  another->SetRect(0, 0, 1024, 768);
+  Manager().AddChild(another);
+  dialog->Show(*another);
+  ClickOn(dialog->GetButton(0));
+  EXPECT_EQ(Listener.Answers, Strings{"9:0"});
 }
 
 TEST_F(MessageDialogTest, ClosingADialogThatIsNotShownIsAnError) {

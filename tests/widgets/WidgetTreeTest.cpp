@@ -310,6 +310,23 @@ TEST_F(WidgetTree, RemovingAllChildrenWithDeletionDefersItPastTheFrame) {
   EXPECT_EQ(Manager.GetPendingDeleteCount(), 0);
 }
 
+TEST_F(WidgetTree, RemovingAllChildrenLeavesTheInsidesOfAWidgetOwnedElsewhereAlone) {
+  int deletions = 0;
+  auto* dialog = new CountedWidget(deletions);  // kept by its screen between showings
+  dialog->IsOwnedByParent = false;
+  dialog->AddChild(new CountedWidget(deletions));
+  auto* screen = new Widget;
+  screen->AddChild(dialog);
+  Manager.AddChild(screen);
+  Manager.RemoveAllChildren(true, true);
+  Manager.Update(0);
+  EXPECT_EQ(deletions, 0);
+  EXPECT_EQ(dialog->GetParent(), nullptr);
+  EXPECT_EQ(dialog->GetChildCount(), 1) << "ready to be shown again";
+  delete dialog;
+  EXPECT_EQ(deletions, 2);
+}
+
 TEST_F(WidgetTree, RemovingAllChildrenOfADetachedContainerDeletesThemAtOnce) {
   int deletions = 0;
   Widget screen;
