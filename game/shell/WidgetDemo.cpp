@@ -33,8 +33,8 @@ WidgetDemo::WidgetDemo(GameAppBase& app, const DemoArt& art) : App(app), Art(art
   IsFocusable = true;  // a click on the paper takes the keys back from the text box
 
   AddLabel(u"Corvanta widget toolkit", 0, 14, 1024, 40, 15, Art.BoldFont);
-  AddLabel(u"Hover for tool tips. Keys: Left/Right slider, Up/Down counter, Return asks, F2 town, Esc quits.", 0,
-           54, 1024, 20, 15, Art.SmallFont);
+  AddLabel(u"Hover for tool tips. Keys: Left/Right slider, Up/Down counter, Return asks, F2 town, Esc quits.", 0, 54,
+           1024, 20, 15, Art.SmallFont);
 
   AddLabel(u"Buttons", 60, 96, 300, 24, ALIGN_Left | ALIGN_VerticalCentre, Art.BoldFont);
   Build = AddButton(CONTROL_Build, u"Build", 60, 130);
@@ -86,17 +86,17 @@ WidgetDemo::WidgetDemo(GameAppBase& app, const DemoArt& art) : App(app), Art(art
   Name->MaxCharacters = 24;
   Name->MaxTextWidth = 376;
   AddChild(Name);
-  AddLabel(u"Click the box and type; Backspace, Delete, Home, End and the arrows edit; Escape leaves it.", 60, 474,
-           900, 20, ALIGN_Left | ALIGN_VerticalCentre, Art.SmallFont);
+  AddLabel(u"Click the box and type; Backspace, Delete, Home, End and the arrows edit; Escape leaves it.", 60, 474, 900,
+           20, ALIGN_Left | ALIGN_VerticalCentre, Art.SmallFont);
 
   Status = AddLabel(u"Try the controls.", 0, 700, 1024, 40, 15, Art.BoldFont);
 
-  Question = new MessageDialog(DIALOG_Question, this, u"Sell the cottage?",
-                               u"A buyer offers $ 15,000 for your cottage on Elm Road. Do you accept?",
-                               DIALOGBUTTONS_YesNo);
-  Notice = new MessageDialog(DIALOG_Notice, this, u"Pay day",
-                             u"Your houses brought in $ 1,240 today.\nThe bank account holds $ 48,300.",
-                             DIALOGBUTTONS_Ok);
+  Question =
+      new MessageDialog(DIALOG_Question, this, u"Sell the cottage?",
+                        u"A buyer offers $ 15,000 for your cottage on Elm Road. Do you accept?", DIALOGBUTTONS_YesNo);
+  Notice =
+      new MessageDialog(DIALOG_Notice, this, u"Pay day",
+                        u"Your houses brought in $ 1,240 today.\nThe bank account holds $ 48,300.", DIALOGBUTTONS_Ok);
 }
 
 // The dialogs are the screen's, shown or not.
@@ -183,8 +183,7 @@ void WidgetDemo::OnSliderReleased(Slider* slider) {
 }
 
 void WidgetDemo::OnTextChanged(int identifier) {
-  Report(Name->GetText().empty() ? WideString(u"The company has no name.")
-                                 : u"Company name: " + Name->GetText());
+  Report(Name->GetText().empty() ? WideString(u"The company has no name.") : u"Company name: " + Name->GetText());
 }
 
 void WidgetDemo::OnKey(int identifier, int virtualKey) {

@@ -141,8 +141,7 @@ void WidgetContainer::NotifyTreeChanged() {
 
 void WidgetContainer::AddChild(Widget* widget) {
   TESSEL_ASSERT(widget != nullptr);
-  for (WidgetContainer* ancestor = this; ancestor; ancestor = ancestor->Parent)
-    TESSEL_ASSERT(ancestor != widget);
+  for (WidgetContainer* ancestor = this; ancestor; ancestor = ancestor->Parent) TESSEL_ASSERT(ancestor != widget);
   if (widget->Parent == this) return;
   if (widget->Parent) widget->Parent->RemoveChild(widget);
   LinkLast(widget);

@@ -1,11 +1,10 @@
 // The modal message dialog: what it blocks, its keys and answers, its fades,
 // its sound and its texts.
 #include "game/ui/MessageDialog.h"
-
-#include "tests/ui/ControlFixture.h"
 #include "tessel/Exception.h"
 #include "tessel/app/VirtualKeys.h"
 #include "tessel/text/LocalizedText.h"
+#include "tests/ui/ControlFixture.h"
 
 using namespace Tessel;
 using namespace Corvanta;
@@ -169,6 +168,10 @@ struct KeyCase {
   bool DisableFirst;
   const char* Answer;  // nullptr: none
 };
+void PrintTo(const KeyCase& c, std::ostream* os) {
+  *os << (c.Buttons == DIALOGBUTTONS_Ok ? "OK" : "Yes/No") << " key " << c.Key
+      << (c.DisableFirst ? " first disabled" : "");
+}
 
 class DialogKeys : public MessageDialogTest, public testing::WithParamInterface<KeyCase> {};
 
