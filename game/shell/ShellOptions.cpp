@@ -26,6 +26,12 @@ ShellOptions ParseShellOptions(int argc, const char* const* argv) {
         return options;
       }
       options.CapturePath = argv[++i];
+    } else if (std::strcmp(arg, "--demo") == 0) {
+      if (i + 1 >= argc || std::strcmp(argv[i + 1], "widgets") != 0) {
+        options.Error = "--demo needs the name of a demo (widgets)";
+        return options;
+      }
+      options.Demo = argv[++i];
     }
     // Everything else belongs to the game (-lang, -map, -nomenu).
   }
@@ -40,6 +46,9 @@ const char* ShellHelpText() {
          "  -lang <language>    play in this language (a column of the text table)\n"
          "  -map <level>        start this level directly\n"
          "  -nomenu             skip the menus\n"
+         "\n"
+         "Demos:\n"
+         "  --demo widgets      start with the widget demo (F2 switches between it and the town scene)\n"
          "\n"
          "Unattended runs:\n"
          "  --frames <n>        stop after n frames and exit with code 0\n"

@@ -11,6 +11,7 @@ namespace Corvanta {
 struct ShellOptions {
   int Frames = 0;            // 0: run until the window is closed
   std::string CapturePath;   // PNG of the last frame, when set
+  std::string Demo;          // a demo screen to start with ("widgets")
   bool ShowHelp = false;
   std::string Error;         // a malformed option
 };

@@ -5,6 +5,7 @@
 
 #include "tessel/app/GameAppBase.h"
 #include "tessel/app/VirtualKeys.h"
+#include "tessel/graphics/Canvas.h"
 #include "tessel/graphics/GraphicsDevice.h"
 
 using namespace Tessel;
@@ -12,6 +13,8 @@ using namespace Tessel;
 namespace Corvanta {
 
 namespace {
+
+constexpr int KEY_F2 = VK_F1 + 1;
 
 void Put(Bitmap& b, int x, int y, uint32_t argb) {
   if (x < 0 || y < 0 || x >= b.Width || y >= b.Height) return;
@@ -77,16 +80,21 @@ Quad MakeQuad(float x, float y, float w, float h, float u, float v, float tw, fl
 }  // namespace
 
 TestScene::TestScene(GameAppBase* app)
-    : WidgetManager(app), Grass(MakeGrass()), Houses(MakeHouses()), Cloud(MakeDisc(128, 0xFFFFFF, false)),
-      Sun(MakeDisc(96, 0xFFD040, true)) {}
+    : TheApp(app), Grass(MakeGrass()), Houses(MakeHouses()), Cloud(MakeDisc(128, 0xFFFFFF, false)),
+      Sun(MakeDisc(96, 0xFFD040, true)) {
+  SetRect(0, 0, 1024, 768);
+  IsFocusable = true;
+}
 
 void TestScene::OnKeyDown(int virtualKey) {
   if (virtualKey == VK_ESCAPE) TheApp->Quit();
+  if (virtualKey == KEY_F2 && OnLeave) OnLeave();
 }
 
-void TestScene::Draw() {
+void TestScene::OnDraw(Canvas& canvas) {
   GraphicsDevice* device = TheApp->TheGraphicsDevice;
   if (!device) return;
+  canvas.Finish();  // whatever the canvas holds lies below what is drawn here directly
   device->Clear(0xFF000000);
   device->SetAlphaTest(0, 0);
 

@@ -35,7 +35,7 @@ class Button : public Tessel::ButtonBase {
 public:
   static constexpr int NumStates = 4;
   static constexpr int MaxBottomTexts = 3;
-  static constexpr float RepeatDelay = 0.5f;     // from the press to the first repeat, less one interval
+  static constexpr float RepeatDelay = 0.5f;  // from the press to the first repeat, less one interval
   static constexpr float RepeatInterval = 0.15f;
 
   Button(int identifier, Tessel::ButtonListener* listener);

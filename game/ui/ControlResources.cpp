@@ -8,11 +8,16 @@ namespace Corvanta {
 
 ControlResources TheControlResources;
 
-void LoadCommonControlResources(ResourceManager& manager, ControlResources& r) {
+// The channel counts and volumes of the catalogue's sound list.
+void LoadControlSounds(ResourceManager& manager, ControlResources& r) {
   r.Click = manager.GetSound("sounds/click.ogg", 2);
   r.ClickDisabled = manager.GetSound("sounds/clickDisabled.ogg", 2);
   r.MouseEnter = manager.GetSound("sounds/mouseEnter.ogg", 1, 0.5f);
   r.DialogPopup = manager.GetSound("sounds/dialogPopup.ogg", 1);
+}
+
+void LoadCommonControlResources(ResourceManager& manager, ControlResources& r) {
+  LoadControlSounds(manager, r);
   r.SliderBar = manager.LoadBitmap("images/interface/SliderBar");
   r.SliderPinActive = manager.LoadBitmap("images/interface/SliderPin_active");
   r.SliderPinInactive = manager.LoadBitmap("images/interface/SliderPin_inactive");

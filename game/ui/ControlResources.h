@@ -49,6 +49,8 @@ extern ControlResources TheControlResources;
 // by the loading routine of the common resources (the current group of the
 // manager is left as it is).
 void LoadCommonControlResources(Tessel::ResourceManager& manager, ControlResources& resources);
+// Only the sounds (a part of the common group's).
+void LoadControlSounds(Tessel::ResourceManager& manager, ControlResources& resources);
 // The HUD group's part (the lock and the tool tip frame).
 void LoadHudControlResources(Tessel::ResourceManager& manager, ControlResources& resources);
 

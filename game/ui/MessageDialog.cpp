@@ -35,21 +35,24 @@ MessageDialog::MessageDialog(int identifier, MessageDialogListener* listener, co
     : Identifier(identifier), Listener(listener) {
   IsHitTestable = true;
   IsFilterExempt = true;
+  IsOwnedByParent = false;  // its screen keeps it between showings
   SetRect(0, 0, ScreenWidth, ScreenHeight);
   CaptionLabel = new Label(TheControlResources.DialogCaptionFont, caption, CaptionColor, 15);
   TextLabel = new Label(TheControlResources.DialogTextFont, text, TextColor, 15);
   AddChild(CaptionLabel);
   AddChild(TextLabel);
 
+  // The English words stand in until the text table is loaded.
   struct Choice {
     const char* TextKey;
+    const char16_t* Fallback;
     int Answer;
   };
   std::vector<Choice> choices;
   if (buttons == DIALOGBUTTONS_Ok)
-    choices = {{"Dialog.Ok", DIALOGANSWER_Ok}};
+    choices = {{"Dialog.Ok", u"OK", DIALOGANSWER_Ok}};
   else
-    choices = {{"Dialog.Yes", DIALOGANSWER_Yes}, {"Dialog.No", DIALOGANSWER_No}};
+    choices = {{"Dialog.Yes", u"Yes", DIALOGANSWER_Yes}, {"Dialog.No", u"No", DIALOGANSWER_No}};
   for (const Choice& choice : choices) {
     auto* button = new Button(static_cast<int>(Buttons.size()), this);
     Bitmap* const* art = TheControlResources.DialogButton;
@@ -57,7 +60,7 @@ MessageDialog::MessageDialog(int identifier, MessageDialogListener* listener, co
       button->SetImages(art[0], art[1], art[2], art[3]);
     else
       button->SetSize(DefaultButtonWidth, DefaultButtonHeight);
-    button->SetCaption(GetText(choice.TextKey), TheControlResources.DialogButtonFont);
+    button->SetCaption(GetText(choice.TextKey, choice.Fallback), TheControlResources.DialogButtonFont);
     std::fill(std::begin(button->CaptionColors), std::end(button->CaptionColors), ButtonCaptionColor);
     AddChild(button);
     Buttons.push_back(button);

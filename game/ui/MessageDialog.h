@@ -7,7 +7,7 @@
 //
 // Shown, it plays "dialogPopup" and fades in, dimming the screen behind its
 // panel; answered or closed, it fades out and then leaves its parent. Its
-// owner keeps it and may show it again.
+// owner keeps it (the parent does not delete it) and may show it again.
 
 #include <vector>
 

@@ -52,7 +52,8 @@ void Slider::OnDraw(Canvas& canvas) {
   canvas.PopState();
   if (IsDisabled()) return;
   float pinX = std::round(GetValue() * BarLength);
-  Bitmap* pin = IsCaptured() || IsHovered() ? TheControlResources.SliderPinActive : TheControlResources.SliderPinInactive;
+  Bitmap* pin =
+      IsCaptured() || IsHovered() ? TheControlResources.SliderPinActive : TheControlResources.SliderPinInactive;
   if (pin) {
     canvas.DrawImage(pin, white, pinX, 0);
   } else {

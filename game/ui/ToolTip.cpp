@@ -15,16 +15,15 @@ constexpr float PaddingX = 10, PaddingY = 8;
 constexpr float ColumnGap = 20;
 constexpr float Piece = 16;
 
-float Measured(Font* font, const WideString& text) {
-  return font ? static_cast<float>(font->MeasureText(text)) : 0;
-}
+float Measured(Font* font, const WideString& text) { return font ? static_cast<float>(font->MeasureText(text)) : 0; }
 
 float LineHeight(Font* font) { return font ? static_cast<float>(font->Height) : 0; }
 
 }  // namespace
 
 ToolTip::ToolTip(const WideString& text)
-    : FrameImage(TheControlResources.ToolTipFrame), TitleFont(TheControlResources.ToolTipTitleFont),
+    : FrameImage(TheControlResources.ToolTipFrame),
+      TitleFont(TheControlResources.ToolTipTitleFont),
       TextFont(TheControlResources.ToolTipTextFont) {
   IsHitTestable = false;
   IsOwnedByParent = false;

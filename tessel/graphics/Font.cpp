@@ -62,6 +62,11 @@ const Glyph* Font::FindGlyph(char16_t c) const {
   return index < 0 ? nullptr : &Glyphs[static_cast<size_t>(index)];
 }
 
+void Font::AddGlyph(char16_t code, const Glyph& glyph) {
+  Glyphs.push_back(glyph);
+  SetGlyph(code, static_cast<int>(Glyphs.size() - 1));
+}
+
 void Font::Load(ResourceManager& manager) {
   String path = manager.BaseFolder + Name + ".xml";
   String resolved = ResolveContentPath(path);

@@ -56,6 +56,8 @@ public:
   void Load(ResourceManager& manager);
 
   const Glyph* FindGlyph(char16_t c) const;
+  // Adds the glyph of a character, or replaces it (fonts made in code).
+  void AddGlyph(char16_t code, const Glyph& glyph);
   int GetAdvance(char16_t c, char16_t next) const;
   int MeasureText(std::u16string_view text) const;
   void DrawText(Canvas& canvas, float x, float y, std::u16string_view text, uint32_t color) const;

@@ -141,8 +141,7 @@ void WidgetContainer::NotifyTreeChanged() {
 
 void WidgetContainer::AddChild(Widget* widget) {
   TESSEL_ASSERT(widget != nullptr);
-  for (WidgetContainer* ancestor = this; ancestor; ancestor = ancestor->Parent)
-    TESSEL_ASSERT(ancestor != widget);
+  for (WidgetContainer* ancestor = this; ancestor; ancestor = ancestor->Parent) TESSEL_ASSERT(ancestor != widget);
   if (widget->Parent == this) return;
   if (widget->Parent) widget->Parent->RemoveChild(widget);
   LinkLast(widget);
@@ -168,7 +167,8 @@ void WidgetContainer::RemoveChild(Widget* widget) {
 
 void WidgetContainer::RemoveAllChildren(bool deleteChildren, bool recursive) {
   while (Widget* child = FirstChild) {
-    if (recursive) child->RemoveAllChildren(deleteChildren, recursive);
+    // A widget owned elsewhere only leaves; its insides stay its owner's.
+    if (recursive && child->IsOwnedByParent) child->RemoveAllChildren(deleteChildren, recursive);
     WidgetGuard alive(child);
     RemoveChild(child);
     if (!alive) continue;

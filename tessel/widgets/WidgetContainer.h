@@ -11,8 +11,9 @@
 //
 // Ownership: the children a container still holds when it is deleted are
 // deleted with it, except those marked IsOwnedByParent = false (tool tips,
-// which their buttons own and only show). A child deletes cleanly at any
-// time: it unlinks itself and the manager forgets it.
+// which their buttons own and only show; dialogs, which their screens keep
+// between showings). A child deletes cleanly at any time: it unlinks itself
+// and the manager forgets it.
 
 #include "tessel/Object.h"
 

@@ -1,12 +1,11 @@
 // The game's button: sounds, the pictures per state, locked and held-down
 // buttons, auto-repeat, dragging, the highlight and its tool tip.
-#include "game/ui/Button.h"
-
 #include <cmath>
 
-#include "tests/ui/ControlFixture.h"
+#include "game/ui/Button.h"
 #include "tessel/graphics/GraphicsDevice.h"
 #include "tessel/widgets/WidgetGuard.h"
+#include "tests/ui/ControlFixture.h"
 
 using namespace Tessel;
 using namespace Corvanta;
@@ -97,6 +96,7 @@ struct StateCase {
   bool Hovered, Pressed, HeldDown, Disabled, Locked;
   int State;
 };
+void PrintTo(const StateCase& c, std::ostream* os) { *os << c.Name; }
 
 class ButtonStates : public ButtonTest, public testing::WithParamInterface<StateCase> {};
 
@@ -334,6 +334,7 @@ struct PlacementCase {
   int MouseX, MouseY;
   float TipX, TipY;
 };
+void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.Name; }
 
 class ToolTipPlacement : public ButtonTest, public testing::WithParamInterface<PlacementCase> {};
 
@@ -351,14 +352,14 @@ TEST_P(ToolTipPlacement, StaysOnTheScreen) {
   EXPECT_EQ(TheButton->GetToolTip()->Y, c.TipY);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Places, ToolTipPlacement,
-    testing::Values(PlacementCase{"UnderTheButton", 200, 300, false, 250, 320, 200, 344},
-                    PlacementCase{"MovedLeftAtTheRightEdge", 900, 300, false, 950, 320, 824, 344},
-                    PlacementCase{"AboveAtTheBottom", 200, 720, false, 250, 740, 200, 680},
-                    PlacementCase{"BesideTheMouse", 200, 300, true, 250, 320, 260, 355},
-                    PlacementCase{"BesideTheMouseAtTheRightEdge", 900, 300, true, 990, 320, 824, 355}),
-    [](const testing::TestParamInfo<PlacementCase>& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(Places, ToolTipPlacement,
+                         testing::Values(PlacementCase{"UnderTheButton", 200, 300, false, 250, 320, 200, 344},
+                                         PlacementCase{"MovedLeftAtTheRightEdge", 900, 300, false, 950, 320, 824, 344},
+                                         PlacementCase{"AboveAtTheBottom", 200, 720, false, 250, 740, 200, 680},
+                                         PlacementCase{"BesideTheMouse", 200, 300, true, 250, 320, 260, 355},
+                                         PlacementCase{"BesideTheMouseAtTheRightEdge", 900, 300, true, 990, 320, 824,
+                                                       355}),
+                         [](const testing::TestParamInfo<PlacementCase>& info) { return info.param.Name; });
 
 TEST_F(ButtonTest, AToolTipThatFollowsTheMouseMovesWithItEveryFrame) {
   TheButton->ToolTipFollowsMouse = true;

@@ -1,7 +1,6 @@
 // The check box: a click toggles it before the listener hears it; only the
 // box takes the mouse.
 #include "game/ui/CheckBox.h"
-
 #include "tests/ui/ControlFixture.h"
 
 using namespace Tessel;

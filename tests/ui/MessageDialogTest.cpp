@@ -1,11 +1,10 @@
 // The modal message dialog: what it blocks, its keys and answers, its fades,
 // its sound and its texts.
 #include "game/ui/MessageDialog.h"
-
-#include "tests/ui/ControlFixture.h"
 #include "tessel/Exception.h"
 #include "tessel/app/VirtualKeys.h"
 #include "tessel/text/LocalizedText.h"
+#include "tests/ui/ControlFixture.h"
 
 using namespace Tessel;
 using namespace Corvanta;
@@ -114,6 +113,12 @@ TEST_F(MessageDialogTest, TheButtonsCarryTheTextsOfTheTextTable) {
   EXPECT_EQ(question->GetTextLabel().GetText(), u"Sell the cottage for 1000?");
 }
 
+TEST_F(MessageDialogTest, WithoutATextTableTheButtonsReadInEnglish) {
+  LocalizedText::Instance().Clear();
+  EXPECT_EQ(Make(DIALOGBUTTONS_Ok)->GetButton(0).GetCaption(), u"OK");
+  EXPECT_EQ(Make(DIALOGBUTTONS_YesNo)->GetButton(1).GetCaption(), u"No");
+}
+
 TEST_F(MessageDialogTest, AnsweringClosesItAfterTheFadeOutAndItCanBeShownAgain) {
   MessageDialog* dialog = Make(DIALOGBUTTONS_YesNo);
   dialog->Show(*Screen);
@@ -138,6 +143,20 @@ TEST_F(MessageDialogTest, AnsweringClosesItAfterTheFadeOutAndItCanBeShownAgain) 
   EXPECT_THROW(dialog->Show(*Screen), AssertionFailedException) << "shown twice";
 }
 
+TEST_F(MessageDialogTest, ClearingTheScreenItIsShownOnLeavesItToItsOwner) {
+  MessageDialog* dialog = Make(DIALOGBUTTONS_Ok);
+  dialog->Show(*Screen);
+  ClearScreen();  // deletes the screen; the dialog is the fixture's
+  EXPECT_FALSE(dialog->IsShown());
+  ASSERT_EQ(dialog->GetButtonCount(), 1);
+  auto* another = new Widget;
+  another->SetRect(0, 0, 1024, 768);
+  Manager().AddChild(another);
+  dialog->Show(*another);
+  ClickOn(dialog->GetButton(0));
+  EXPECT_EQ(Listener.Answers, Strings{"9:0"});
+}
+
 TEST_F(MessageDialogTest, ClosingADialogThatIsNotShownIsAnError) {
   MessageDialog* dialog = Make(DIALOGBUTTONS_Ok);
   EXPECT_THROW(dialog->Close(), AssertionFailedException);
@@ -149,6 +168,10 @@ struct KeyCase {
   bool DisableFirst;
   const char* Answer;  // nullptr: none
 };
+void PrintTo(const KeyCase& c, std::ostream* os) {
+  *os << (c.Buttons == DIALOGBUTTONS_Ok ? "OK" : "Yes/No") << " key " << c.Key
+      << (c.DisableFirst ? " first disabled" : "");
+}
 
 class DialogKeys : public MessageDialogTest, public testing::WithParamInterface<KeyCase> {};
 

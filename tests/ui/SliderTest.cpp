@@ -1,9 +1,8 @@
 // The slider: the capture while it is dragged, its value and its drawing.
 #include "game/ui/Slider.h"
-
-#include "tests/ui/ControlFixture.h"
 #include "tessel/graphics/GraphicsDevice.h"
 #include "tessel/widgets/ButtonBase.h"
+#include "tests/ui/ControlFixture.h"
 
 using namespace Tessel;
 using namespace Corvanta;
@@ -63,7 +62,7 @@ TEST_F(SliderTest, DraggingCapturesTheMouseAndTheValueFollowsItBeyondTheEnds) {
   MoveTo(450, 220);  // far right, over the neighbour
   EXPECT_EQ(Manager().GetHoveredWidget(), TheSlider) << "the neighbour is not hovered during the drag";
   EXPECT_FALSE(neighbour->IsHovered());
-  MoveTo(50, 400);   // far left, outside
+  MoveTo(50, 400);  // far left, outside
   Release(50, 400);
 
   ASSERT_EQ(Listener.Values.size(), 3u);

@@ -1,7 +1,6 @@
 // Tool tips: their lines, columns and size, and the frame cut from 16 x 16
 // pieces.
 #include "game/ui/ToolTip.h"
-
 #include "tests/ui/ControlFixture.h"
 
 using namespace Tessel;

@@ -40,6 +40,12 @@ struct LineCase {
   float Width;
   std::vector<std::u16string> Lines;
 };
+void PrintTo(const LineCase& c, std::ostream* os) {
+  *os << '"';
+  for (char16_t ch : std::u16string_view(c.Text))
+    *os << (ch == u'\n' ? "\\n" : ch == u'\t' ? "\\t" : std::string(1, static_cast<char>(ch)));
+  *os << "\" in " << c.Width;
+}
 
 class LabelLayout : public LabelTest, public testing::WithParamInterface<LineCase> {};
 
@@ -57,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(LineCase{u"one two three", 80, {u"one two", u"three"}},  // 65 fits, 65 + 55 does not
                     LineCase{u"ab cd", 45, {u"ab", u"cd"}},                  // exactly the width breaks
                     LineCase{u"ab cd", 46, {u"ab cd"}}, LineCase{u"ab   cd", 30, {u"ab", u"cd"}},
-                    LineCase{u"ab\tcd", 30, {u"ab", u"cd"}},                 // tabs separate words too
+                    LineCase{u"ab\tcd", 30, {u"ab", u"cd"}},  // tabs separate words too
                     LineCase{u"\nab", 300, {u"", u"ab"}}, LineCase{u"ab\n", 300, {u"ab", u""}},
                     LineCase{u"ab\n\ncd", 300, {u"ab", u"", u"cd"}},
                     LineCase{u"unbreakable word", 50, {u"unbreakable", u"word"}},  // a long first word stays
@@ -89,6 +95,7 @@ struct AlignCase {
   float Width;
   Vector2 FirstGlyph;
 };
+void PrintTo(const AlignCase& c, std::ostream* os) { *os << "flags " << c.Flags << " width " << c.Width; }
 
 class LabelAlignment : public LabelTest, public testing::WithParamInterface<AlignCase> {};
 

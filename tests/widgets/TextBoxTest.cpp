@@ -133,6 +133,9 @@ struct EditCase {
   int CursorAfter;
   bool Changed;
 };
+void PrintTo(const EditCase& c, std::ostream* os) {
+  *os << "key " << c.Key << " at " << c.Cursor << " of \"" << Tessel::ToUtf8(c.Start) << '"';
+}
 
 class TextBoxEditing : public TextBoxTest, public testing::WithParamInterface<EditCase> {};
 
@@ -151,17 +154,13 @@ TEST_P(TextBoxEditing, EditingKeysChangeTheTextAndMoveTheCursor) {
   EXPECT_EQ(Listener.Calls, expected) << "every key reaches the listener after the box handled it";
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, TextBoxEditing,
-                         testing::Values(EditCase{u"abc", 2, VK_BACK, u"ac", 1, true},
-                                         EditCase{u"abc", 0, VK_BACK, u"abc", 0, false},
-                                         EditCase{u"abc", 1, VK_DELETE, u"ac", 1, true},
-                                         EditCase{u"abc", 3, VK_DELETE, u"abc", 3, false},
-                                         EditCase{u"abc", 2, VK_HOME, u"abc", 0, false},
-                                         EditCase{u"abc", 1, VK_END, u"abc", 3, false},
-                                         EditCase{u"abc", 0, VK_LEFT, u"abc", 0, false},
-                                         EditCase{u"abc", 3, VK_RIGHT, u"abc", 3, false},
-                                         EditCase{u"abc", 1, VK_RIGHT, u"abc", 2, false},
-                                         EditCase{u"abc", 1, VK_RETURN, u"abc", 1, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Keys, TextBoxEditing,
+    testing::Values(EditCase{u"abc", 2, VK_BACK, u"ac", 1, true}, EditCase{u"abc", 0, VK_BACK, u"abc", 0, false},
+                    EditCase{u"abc", 1, VK_DELETE, u"ac", 1, true}, EditCase{u"abc", 3, VK_DELETE, u"abc", 3, false},
+                    EditCase{u"abc", 2, VK_HOME, u"abc", 0, false}, EditCase{u"abc", 1, VK_END, u"abc", 3, false},
+                    EditCase{u"abc", 0, VK_LEFT, u"abc", 0, false}, EditCase{u"abc", 3, VK_RIGHT, u"abc", 3, false},
+                    EditCase{u"abc", 1, VK_RIGHT, u"abc", 2, false}, EditCase{u"abc", 1, VK_RETURN, u"abc", 1, false}));
 
 TEST_F(TextBoxTest, ANewTextKeepsTheCursorInsideIt) {
   Box->SetText(u"a long name");

@@ -78,6 +78,9 @@ struct PressCase {
   int X, Y;
   const char* Receiver;  // of the press and the release; nullptr: nobody
 };
+void PrintTo(const PressCase& c, std::ostream* os) {
+  *os << c.X << "," << c.Y << " to " << (c.Receiver ? c.Receiver : "nobody");
+}
 
 class WhoGetsThePress : public WidgetInput, public testing::WithParamInterface<PressCase> {};
 
@@ -258,6 +261,9 @@ struct FilterCase {
   int Button;
   bool Receives;
 };
+void PrintTo(const FilterCase& c, std::ostream* os) {
+  *os << "mask " << c.WidgetMask << (c.IsExempt ? " exempt" : "") << " button " << c.Button;
+}
 
 class InputFilter : public WidgetInput, public testing::WithParamInterface<FilterCase> {};
 
@@ -400,6 +406,7 @@ struct HeldCase {
   const char* Name;
   bool Hover, Focus, Capture;
 };
+void PrintTo(const HeldCase& c, std::ostream* os) { *os << c.Name; }
 
 class DeletedWhileHeld : public WidgetInput, public testing::WithParamInterface<HeldCase> {};
 
@@ -425,7 +432,8 @@ TEST_P(DeletedWhileHeld, TheManagerForgetsADeletedWidget) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Held, DeletedWhileHeld,
-                         testing::Values(HeldCase{"hovered", true, false, false}, HeldCase{"focused", false, true, false},
+                         testing::Values(HeldCase{"hovered", true, false, false},
+                                         HeldCase{"focused", false, true, false},
                                          HeldCase{"captured", true, false, true},
                                          HeldCase{"everything", true, true, true}),
                          [](const testing::TestParamInfo<HeldCase>& info) { return info.param.Name; });

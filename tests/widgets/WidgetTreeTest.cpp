@@ -102,8 +102,7 @@ TEST_F(WidgetTree, AContainerCannotBeAddedInsideItself) {
 
 TEST_F(WidgetTree, ReorderingOperationsMoveWithinTheSiblings) {
   LoggingWidget *a = Make("a"), *b = Make("b"), *c = Make("c"), *d = Make("d");
-  for (Widget* w : {static_cast<Widget*>(a), static_cast<Widget*>(b), static_cast<Widget*>(c),
-                    static_cast<Widget*>(d)})
+  for (Widget* w : {static_cast<Widget*>(a), static_cast<Widget*>(b), static_cast<Widget*>(c), static_cast<Widget*>(d)})
     Manager.AddChild(w);
   Manager.BringToFront(a);
   EXPECT_EQ(ChildNames(Manager), (std::vector<std::string>{"b", "c", "d", "a"}));
@@ -123,8 +122,7 @@ TEST_F(WidgetTree, SortingIsStableByAscendingSortKey) {
   b->SortKey = 1;
   c->SortKey = 2;
   d->SortKey = 0;
-  for (Widget* w : {static_cast<Widget*>(a), static_cast<Widget*>(b), static_cast<Widget*>(c),
-                    static_cast<Widget*>(d)})
+  for (Widget* w : {static_cast<Widget*>(a), static_cast<Widget*>(b), static_cast<Widget*>(c), static_cast<Widget*>(d)})
     Manager.AddChild(w);
   Manager.SortChildren();
   EXPECT_EQ(ChildNames(Manager), (std::vector<std::string>{"d", "b", "a", "c"}));
@@ -139,6 +137,9 @@ struct HitCase {
   float X, Y;
   const char* Expected;  // nullptr: nothing
 };
+void PrintTo(const HitCase& c, std::ostream* os) {
+  *os << c.X << "," << c.Y << " hits " << (c.Expected ? c.Expected : "nothing");
+}
 
 class HitTesting : public WidgetTree, public testing::WithParamInterface<HitCase> {};
 
@@ -170,10 +171,10 @@ TEST_P(HitTesting, TheTopmostDeepestVisibleHitTestableWidgetIsHit) {
 
 INSTANTIATE_TEST_SUITE_P(Points, HitTesting,
                          testing::Values(HitCase{5, 5, "back"}, HitCase{20, 20, "inner"},
-                                         HitCase{60, 60, "inner"},   // the right and bottom edges are inside
-                                         HitCase{61, 60, "back"},    // just past the edge
-                                         HitCase{150, 150, "front"}, // the later sibling is on top
-                                         HitCase{300, 300, "front"}, // its own far corner
+                                         HitCase{60, 60, "inner"},    // the right and bottom edges are inside
+                                         HitCase{61, 60, "back"},     // just past the edge
+                                         HitCase{150, 150, "front"},  // the later sibling is on top
+                                         HitCase{300, 300, "front"},  // its own far corner
                                          HitCase{301, 300, nullptr}, HitCase{450, 20, nullptr},
                                          HitCase{460, 60, "knob"},   // children of a see-through panel are hit
                                          HitCase{650, 50, nullptr},  // invisible
@@ -209,8 +210,7 @@ TEST_F(WidgetTree, AWidgetRemovingItselfDuringItsUpdateLeavesTheLoopIntact) {
 
 TEST_F(WidgetTree, AWidgetRemovingItsNextSiblingsSkipsThemAndGoesOn) {
   LoggingWidget *a = Make("a"), *b = Make("b"), *c = Make("c"), *d = Make("d");
-  for (Widget* w : {static_cast<Widget*>(a), static_cast<Widget*>(b), static_cast<Widget*>(c),
-                    static_cast<Widget*>(d)})
+  for (Widget* w : {static_cast<Widget*>(a), static_cast<Widget*>(b), static_cast<Widget*>(c), static_cast<Widget*>(d)})
     Manager.AddChild(w);
   a->OnUpdateCalled = [&] {
     Manager.RemoveChild(a);
@@ -308,6 +308,23 @@ TEST_F(WidgetTree, RemovingAllChildrenWithDeletionDefersItPastTheFrame) {
   Manager.Update(0);
   EXPECT_EQ(deletions, 2) << "the two counted widgets (and the screen)";
   EXPECT_EQ(Manager.GetPendingDeleteCount(), 0);
+}
+
+TEST_F(WidgetTree, RemovingAllChildrenLeavesTheInsidesOfAWidgetOwnedElsewhereAlone) {
+  int deletions = 0;
+  auto* dialog = new CountedWidget(deletions);  // kept by its screen between showings
+  dialog->IsOwnedByParent = false;
+  dialog->AddChild(new CountedWidget(deletions));
+  auto* screen = new Widget;
+  screen->AddChild(dialog);
+  Manager.AddChild(screen);
+  Manager.RemoveAllChildren(true, true);
+  Manager.Update(0);
+  EXPECT_EQ(deletions, 0);
+  EXPECT_EQ(dialog->GetParent(), nullptr);
+  EXPECT_EQ(dialog->GetChildCount(), 1) << "ready to be shown again";
+  delete dialog;
+  EXPECT_EQ(deletions, 2);
 }
 
 TEST_F(WidgetTree, RemovingAllChildrenOfADetachedContainerDeletesThemAtOnce) {
