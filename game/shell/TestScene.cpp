@@ -14,7 +14,6 @@ namespace Corvanta {
 
 namespace {
 
-constexpr int KEY_F2 = VK_F1 + 1;
 
 void Put(Bitmap& b, int x, int y, uint32_t argb) {
   if (x < 0 || y < 0 || x >= b.Width || y >= b.Height) return;
@@ -88,7 +87,7 @@ TestScene::TestScene(GameAppBase* app)
 
 void TestScene::OnKeyDown(int virtualKey) {
   if (virtualKey == VK_ESCAPE) TheApp->Quit();
-  if (virtualKey == KEY_F2 && OnLeave) OnLeave();
+  if (virtualKey == VK_F2 && OnLeave) OnLeave();
 }
 
 void TestScene::OnDraw(Canvas& canvas) {

@@ -17,7 +17,6 @@ namespace Corvanta {
 
 namespace {
 
-constexpr int KEY_F2 = VK_F1 + 1;
 
 constexpr uint32_t Paper = 0xFFF6EBD0;
 constexpr uint32_t Wood = 0xFF8A5A2B;
@@ -188,7 +187,7 @@ void WidgetDemo::OnTextChanged(int identifier) {
 
 void WidgetDemo::OnKey(int identifier, int virtualKey) {
   if (virtualKey == VK_ESCAPE || virtualKey == VK_RETURN) GetManager()->SetFocus(this);
-  if (virtualKey == KEY_F2 && OnLeave) OnLeave();
+  if (virtualKey == VK_F2 && OnLeave) OnLeave();
 }
 
 void WidgetDemo::OnDialogAnswer(int dialogIdentifier, int answer) {
@@ -203,7 +202,7 @@ void WidgetDemo::OnDialogAnswer(int dialogIdentifier, int answer) {
 void WidgetDemo::OnKeyDown(int virtualKey) {
   switch (virtualKey) {
     case VK_ESCAPE: App.Quit(); break;
-    case KEY_F2:
+    case VK_F2:
       if (OnLeave) OnLeave();
       break;
     case VK_RETURN: ShowDialog(Question); break;

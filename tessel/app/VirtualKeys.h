@@ -40,6 +40,7 @@ enum VirtualKey : int {
   VK_DECIMAL = 0x6E,
   VK_DIVIDE = 0x6F,
   VK_F1 = 0x70,  // ..VK_F24 = 0x87
+  VK_F2 = 0x71,
   VK_F4 = 0x73,
   VK_F10 = 0x79,
   VK_NUMLOCK = 0x90,
