@@ -29,8 +29,8 @@ public:
 
   // The server's port: 80, other values for test servers.
   int Port = 80;
-  int ConnectTimeoutMs = 4000;
-  int TimeoutMs = 8000;
+  int ConnectTimeoutMs = 3000;
+  int TimeoutMs = 5000;
 
 private:
   const OnlineSettings& Settings;

@@ -19,8 +19,8 @@ struct HttpGetRequest {
   int Port = 80;
   String Path;        // starts with "/": path and query, already percent-encoded
   String UserAgent;
-  int ConnectTimeoutMs = 4000;
-  int TimeoutMs = 8000;  // the whole exchange, connecting included
+  int ConnectTimeoutMs = 3000;
+  int TimeoutMs = 5000;  // the whole exchange, connecting included
 };
 
 // How far a request got, in the steps a request takes: a session, an
