@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation2
+  nodejs
 )
 
 missing=()

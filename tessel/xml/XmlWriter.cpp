@@ -57,7 +57,7 @@ void XmlWriter::WriteRaw(std::u16string_view text) {
         PrintLog("error: cannot write '%s'\n", Path);
       }
     }
-    switch (Settings.Encoding) {
+    switch (Settings.WriteByteOrderMark ? Settings.Encoding : 0) {
       case ENCODING_Utf16LE: Pending += "\xFF\xFE"; break;
       case ENCODING_Utf16BE: Pending += "\xFE\xFF"; break;
       case ENCODING_Utf8:
@@ -220,6 +220,13 @@ void XmlWriter::Flush() {
     if (std::fwrite(Pending.data(), 1, Pending.size(), File) != Pending.size()) Failed = true;
   }
   Pending.clear();
+}
+
+bool XmlWriter::FlushToFile() {
+  if (Closed) return !Failed;
+  Flush();
+  if (File && std::fflush(File) != 0) Failed = true;
+  return !Failed;
 }
 
 void XmlWriter::Discard() {

@@ -30,6 +30,9 @@ struct XmlWriterSettings {
   WideString NewLineChars = u"\r\n";
   bool NewLineOnAttributes = false;
   bool OmitXmlDeclaration = false;
+  // False leaves out the byte-order mark of every encoding (for a file that
+  // is read as plain text too, like the play statistics).
+  bool WriteByteOrderMark = true;
 };
 
 class XmlWriter {
@@ -55,6 +58,9 @@ public:
   // False when anything could not be written; the target is then unchanged.
   bool Close();
   bool HasFailed() const { return Failed; }
+  // Hands everything written so far to the file, so that it survives a crash
+  // of the game; false when it could not be written.
+  bool FlushToFile();
   // When set, the file this writer replaces is kept under this name.
   void SetBackupPath(const String& path) { BackupPath = path; }
 
