@@ -14,6 +14,9 @@
 
 using namespace Tessel;
 
+// Assertions that name NULL use TESSEL_ASSERT_AT directly: passed on through
+// TESSEL_ASSERT the word would reach the text already expanded.
+
 namespace Corvanta {
 
 TESSEL_IMPLEMENT_CLASS(Building, MapEntity);
@@ -399,7 +402,7 @@ void Building::HideInfo() {
 void Building::Select() {
   if (!TheMap || IsSelected()) return;
   if (TheMap->SelectedBuilding) TheMap->SelectedBuilding->Unselect();
-  TESSEL_ASSERT(TheMap->SelectedBuilding == NULL);
+  TESSEL_ASSERT_AT(TheMap->SelectedBuilding == NULL, __FILE__, __LINE__);
   TheMap->SelectedBuilding = this;
   ShowInfo();
   TheMap->GetPresenter().PlaySound(TownSounds::Select);

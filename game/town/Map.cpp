@@ -10,6 +10,9 @@
 
 using namespace Tessel;
 
+// Assertions that name NULL use TESSEL_ASSERT_AT directly: passed on through
+// TESSEL_ASSERT the word would reach the text already expanded.
+
 namespace Corvanta {
 
 namespace {
@@ -129,7 +132,7 @@ void Map::RefreshRoadPicture(MapSquare& square) {
 }
 
 void Map::SetRoad(MapSquare* square, bool on) {
-  TESSEL_ASSERT(square != NULL);
+  TESSEL_ASSERT_AT(square != NULL, __FILE__, __LINE__);
   if (square->IsRoad == on) return;
   square->IsRoad = on;
   square->CanBuild = !on && !square->Entity && !square->IsForbidden;
@@ -143,7 +146,7 @@ void Map::SetRoad(MapSquare* square, bool on) {
 // ---- entities
 
 void Map::AddEntity(MapEntity* entity) {
-  TESSEL_ASSERT(entity != NULL);
+  TESSEL_ASSERT_AT(entity != NULL, __FILE__, __LINE__);
   if (entity->GetParent() == this) return;
   AddChild(entity);
   entity->OnAddedToMap(this);
@@ -172,20 +175,20 @@ void Map::DeleteRemovedEntities() {
 }
 
 void Map::PlaceBuilding(Building* building, int x, int y, bool withJob) {
-  TESSEL_ASSERT(building != NULL);
+  TESSEL_ASSERT_AT(building != NULL, __FILE__, __LINE__);
   if (building->GetParent() != this) AddEntity(building);
   building->SetSquare(GetSquareClamped(x, y));
   // Only the squares inside the grid: a footprint that sticks out of it
   // covers what it can (and never meets the same edge square twice).
   for (MapSquare* sq : building->GetFootprintSquares()) {
-    TESSEL_ASSERT(sq->Entity == NULL);
+    TESSEL_ASSERT_AT(sq->Entity == NULL, __FILE__, __LINE__);
     sq->Entity = building;
     sq->CanBuild = sq->CanRoad = false;
     RefreshRoadPicture(*sq);
   }
   building->IsPreview = false;
   if (building->Kind == BDK_Office) {
-    TESSEL_ASSERT(dynamic_cast<Office*>(building) != NULL);
+    TESSEL_ASSERT_AT(dynamic_cast<Office*>(building) != NULL, __FILE__, __LINE__);
     TheOffice = static_cast<Office*>(building);
   }
   if (Buildings.IndexOf(building) < 0) Buildings.Add(building);
@@ -201,7 +204,7 @@ void Map::PlaceBuilding(Building* building, int x, int y, bool withJob) {
 }
 
 void Map::RemoveBuilding(Building* building) {
-  TESSEL_ASSERT(building->Square != NULL);
+  TESSEL_ASSERT_AT(building->Square != NULL, __FILE__, __LINE__);
   if (building->GetParent() != this) return;  // already gone
   if (SelectedBuilding == building) building->Unselect();
   if (building->IsBeingWorked) {

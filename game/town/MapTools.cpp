@@ -11,6 +11,9 @@
 
 using namespace Tessel;
 
+// Assertions that name NULL use TESSEL_ASSERT_AT directly: passed on through
+// TESSEL_ASSERT the word would reach the text already expanded.
+
 namespace Corvanta {
 
 namespace {
@@ -122,7 +125,7 @@ int Map::GetPreviewRoadMask(const MapSquare* square) const {
 // ---- construct tool
 
 void Map::StartConstruction(Building* building, bool byDrag) {
-  TESSEL_ASSERT(building != NULL);
+  TESSEL_ASSERT_AT(building != NULL, __FILE__, __LINE__);
   SetTool(MAPTOOL_Construct);
   constructBuilding = building;
   constructionByDrag = byDrag;
@@ -139,7 +142,7 @@ void Map::StartConstruction(Building* building, bool byDrag) {
 }
 
 void Map::MoveConstruction(float x, float y) {
-  TESSEL_ASSERT(constructBuilding != NULL);
+  TESSEL_ASSERT_AT(constructBuilding != NULL, __FILE__, __LINE__);
   Building* building = constructBuilding;
   const int w = building->Width, h = building->Height;
   int ax = static_cast<int>((x - static_cast<float>(SquaresOffset.X) - static_cast<float>((w * 40 - 40) / 2)) / 40);
@@ -218,7 +221,7 @@ void Map::FindAccessRoad() {
 }
 
 void Map::CommitConstruction() {
-  TESSEL_ASSERT(constructBuilding != NULL);
+  TESSEL_ASSERT_AT(constructBuilding != NULL, __FILE__, __LINE__);
   Building* building = constructBuilding;
   MapPresenter& presenter = GetPresenter();
   if (!isTargetValid || !building->Square) {
@@ -248,7 +251,7 @@ void Map::CommitConstruction() {
 // ---- road tool
 
 void Map::OnRoadToolDown(MapSquare* square) {
-  TESSEL_ASSERT(square != NULL);
+  TESSEL_ASSERT_AT(square != NULL, __FILE__, __LINE__);
   if (!square->CanRoad) {
     GetPresenter().ShowHint("AssistantHint.InvalidRoad1");
     GetPresenter().PlaySound(TownSounds::Error);
@@ -260,7 +263,7 @@ void Map::OnRoadToolDown(MapSquare* square) {
 }
 
 void Map::OnRoadToolMove(MapSquare* square) {
-  TESSEL_ASSERT(square != NULL);
+  TESSEL_ASSERT_AT(square != NULL, __FILE__, __LINE__);
   if (!isDraggingRoad) return;
   const int sx = roadStart->X, sy = roadStart->Y, cx = square->X, cy = square->Y;
   roadPath.Clear();
@@ -314,7 +317,7 @@ bool Map::IsRemovableRoad(const MapSquare* square) const {
 
 void Map::OnDemolishHover(MapSquare* square) {
   TESSEL_ASSERT(activeTool == MAPTOOL_Demolish);
-  TESSEL_ASSERT(square != NULL);
+  TESSEL_ASSERT_AT(square != NULL, __FILE__, __LINE__);
   hoveredSquare = square;
   Building* building = square->Entity && IsKindOf<Building>(square->Entity) ? static_cast<Building*>(square->Entity) : nullptr;
   isTargetValid = square->Entity ? building && building->CanDemolish() : IsRemovableRoad(square);
@@ -329,7 +332,7 @@ void Map::OnDemolishHover(MapSquare* square) {
 
 void Map::OnDemolishDown(MapSquare* square) {
   TESSEL_ASSERT(activeTool == MAPTOOL_Demolish);
-  TESSEL_ASSERT(square != NULL);
+  TESSEL_ASSERT_AT(square != NULL, __FILE__, __LINE__);
   if (square->Entity && IsKindOf<Building>(square->Entity)) {
     static_cast<Building*>(square->Entity)->TryDemolish();
   } else if (IsRemovableRoad(square) && !RoadBuilderLocked) {
@@ -344,7 +347,7 @@ void Map::OnDemolishDown(MapSquare* square) {
 
 void Map::OnInfoHover(MapSquare* square) {
   TESSEL_ASSERT(activeTool == MAPTOOL_ShowInfo);
-  TESSEL_ASSERT(square != NULL);
+  TESSEL_ASSERT_AT(square != NULL, __FILE__, __LINE__);
   hoveredSquare = square;
   Building* building = square->Entity && IsKindOf<Building>(square->Entity) ? static_cast<Building*>(square->Entity) : nullptr;
   // Decorations and bridges tell nothing here.
@@ -355,7 +358,7 @@ void Map::OnInfoHover(MapSquare* square) {
 
 void Map::OnInfoDown(MapSquare* square) {
   TESSEL_ASSERT(activeTool == MAPTOOL_ShowInfo);
-  TESSEL_ASSERT(square != NULL);
+  TESSEL_ASSERT_AT(square != NULL, __FILE__, __LINE__);
   if (!square->Entity || !IsKindOf<Building>(square->Entity)) return;
   Building* building = static_cast<Building*>(square->Entity);
   if (!building->IsBuilding() && !building->IsSpecial()) return;

@@ -4,6 +4,9 @@
 #include "game/town/Map.h"
 #include "tessel/Exception.h"
 
+// Assertions that name NULL use TESSEL_ASSERT_AT directly: passed on through
+// TESSEL_ASSERT the word would reach the text already expanded.
+
 namespace Corvanta {
 
 namespace {
@@ -34,15 +37,15 @@ int PathSearch::GetDistance(const Map& map, const MapSquare* square) const {
 }
 
 bool PathSearch::FindRoute(Map& map, MapSquare* from, Building* to, SquareRoute& route) {
-  TESSEL_ASSERT(from != NULL);
-  TESSEL_ASSERT(to != NULL);
+  TESSEL_ASSERT_AT(from != NULL, __FILE__, __LINE__);
+  TESSEL_ASSERT_AT(to != NULL, __FILE__, __LINE__);
   TESSEL_ASSERT(from->Entity != to);
   return Search(map, from, nullptr, to, route);
 }
 
 bool PathSearch::FindRoute(Map& map, Building* from, Building* to, SquareRoute& route) {
-  TESSEL_ASSERT(from != NULL);
-  TESSEL_ASSERT(to != NULL);
+  TESSEL_ASSERT_AT(from != NULL, __FILE__, __LINE__);
+  TESSEL_ASSERT_AT(to != NULL, __FILE__, __LINE__);
   TESSEL_ASSERT(from != to);
   return Search(map, nullptr, from, to, route);
 }
