@@ -1,6 +1,7 @@
 // Building jobs: starting, working once the vans are there, finishing,
 // cancelling, demolishing; and the road route to the office.
 
+#include "tessel/widgets/WidgetGuard.h"
 #include "town/TownTestSupport.h"
 
 using namespace Corvanta;
@@ -56,6 +57,15 @@ TEST_F(BuildingJobs, AConstructionWithTwoVansMakesNoProgressWhileOneIsStillDrivi
   static_cast<FakeVan*>(chateau->VansAssigned[1])->Arrived = true;
   Run(1);
   EXPECT_NEAR(chateau->JobProgress, 1.0 / 28, 1e-4);
+}
+
+TEST_F(BuildingJobs, AJobThatNoVanServesYetJustWaits) {
+  for (auto& van : office->Vans) van->Target = office;  // all busy
+  Building* house = Order(BDK_Bungalow, 4, 0);
+  EXPECT_TRUE(house->IsWaitingForVans());
+  Run(2);
+  EXPECT_FLOAT_EQ(house->JobProgress, 0);
+  EXPECT_EQ(map->JobQueue.IndexOf(house), 0);
 }
 
 TEST_F(BuildingJobs, AFinishedConstructionSendsTheVansHomeAndTellsTheTown) {
@@ -227,13 +237,29 @@ TEST_F(BuildingJobs, ADemolitionRemovesTheBuildingWhenDone) {
   Building* house = Place(BDK_Bungalow, 4, 0);
   house->TryDemolish();
   office->ArriveAll(house);
-  Run(house->LevelBalance->DemolishTime + 0.05f);
-  EXPECT_TRUE(house->IsDemolished);
+  float time = house->LevelBalance->DemolishTime;
+  Run(time - 0.1f);
+  EXPECT_EQ(map->DemolishCount, 1);
+  Tessel::WidgetGuard alive(house);
+  Run(0.15f);
+  EXPECT_FALSE(alive);
   EXPECT_EQ(map->Buildings.IndexOf(house), -1);
   EXPECT_FALSE(map->Listeners.Contains(house));
+  EXPECT_EQ(map->DemolishCount, 0);
   EXPECT_EQ(Square(5, 1)->Entity, nullptr);
   EXPECT_EQ(listener.Only("OnBuildingDemolished"), std::vector<std::string>{"OnBuildingDemolished Bungalow 4 0"});
   EXPECT_EQ(map->BankAccount, 100000);  // no recycling without the upgrade
+}
+
+TEST_F(BuildingJobs, ASelectedBuildingThatIsDemolishedIsNoLongerSelected) {
+  Building* house = Place(BDK_Bungalow, 4, 0);
+  house->StartJob(JOB_Demolish, false);
+  house->Select();
+  office->ArriveAll(house);
+  Tessel::WidgetGuard alive(house);
+  Run(house->LevelBalance->DemolishTime + 0.05f);
+  EXPECT_EQ(map->SelectedBuilding, nullptr);
+  EXPECT_FALSE(alive);  // deleted with the frame that demolished it
 }
 
 TEST_F(BuildingJobs, RecyclingReturnsHalfTheMarketValue) {

@@ -119,6 +119,28 @@ TEST_F(MapGrid, CornerTableCoversEveryMask) {
       EXPECT_EQ(GetRoadCornerPieces(row.Mask)[corner], row.Pieces[corner]) << "mask " << row.Mask;
 }
 
+TEST_F(MapGrid, ABuildingStickingOutOfTheGridCoversOnlyItsSquaresInside) {
+  Build({"....", "....", "...."});
+  Building* house = Place(BDK_Bungalow, 2, 1);  // 3 x 3 from 2 1 on a 4 x 3 grid
+  EXPECT_EQ(Square(2, 1)->Entity, house);
+  EXPECT_EQ(Square(3, 2)->Entity, house);
+  EXPECT_EQ(house->GetFootprintSquares().GetSize(), 4);
+  map->RemoveBuilding(house);
+  EXPECT_EQ(Square(3, 2)->Entity, nullptr);
+  EXPECT_TRUE(Square(3, 2)->CanBuild);
+}
+
+TEST_F(MapGrid, PlacingOnAnOccupiedSquareIsAContractViolation) {
+  Build({"....", "...."});
+  Place(BDK_Tree, 1, 1);
+  try {
+    Place(BDK_Tree, 1, 1);
+    FAIL() << "no assertion";
+  } catch (const Tessel::AssertionFailedException& e) {
+    EXPECT_EQ(e.Message, "sq->Entity == NULL");
+  }
+}
+
 TEST_F(MapGrid, PauseCountersPairUp) {
   map->PauseGame();
   map->PauseGame();
