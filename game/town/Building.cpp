@@ -53,6 +53,10 @@ Building::Building(BuildingKind kind) : Kind(kind == BDK_StadiumCheap ? BDK_Stad
   SetSize(static_cast<float>(Width * MapSquare::Size), static_cast<float>(Height * MapSquare::Size));
 }
 
+Building::~Building() {
+  if (TheMap) TheMap->ForgetBuilding(this);
+}
+
 void Building::SetClassFlagsByKind() {
   NeedsRoad = IsHouseKind(Kind) || IsCommercialOrWorkshopKind(Kind) || IsSpecialKind(Kind);
   RivalMayOffer = IsHouseKind(Kind) || IsCommercialKind(Kind);

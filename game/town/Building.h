@@ -60,6 +60,9 @@ public:
   // The class registry's factory makes a Bungalow.
   Building();
   explicit Building(BuildingKind kind);
+  // A building deleted while the map still knows it leaves every list
+  // first, so that nothing keeps a pointer to it.
+  ~Building() override;
 
   // ---- widget and entity
   void OnUpdate(float dt) override;

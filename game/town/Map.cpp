@@ -227,6 +227,20 @@ void Map::RemoveBuilding(Building* building) {
   RemoveEntity(building);
 }
 
+void Map::ForgetBuilding(Building* building) {
+  RemoveFrom(Buildings, building);
+  RemoveFrom(JobQueue, building);
+  RemoveFrom(AreaMembers, building);
+  Listeners.Remove(building);
+  if (SelectedBuilding == building) SelectedBuilding = nullptr;
+  if (TheOffice == building) TheOffice = nullptr;
+  if (constructBuilding == building) constructBuilding = nullptr;
+  if (highlighted == building) highlighted = nullptr;
+  for (MapSquare* square : building->GetFootprintSquares())
+    if (square->Entity == building) square->Entity = nullptr;
+  RemovedEntities.erase(std::remove(RemovedEntities.begin(), RemovedEntities.end(), building), RemovedEntities.end());
+}
+
 void Map::SortEntities() {
   NeedsEntitySort = false;
   SortChildren();

@@ -100,6 +100,8 @@ public:
   void PlaceBuilding(Building* building, int x, int y, bool withJob);
   // Takes a placed building off its squares and out of the map.
   void RemoveBuilding(Building* building);
+  // Drops every pointer the map holds to a building that is being deleted.
+  void ForgetBuilding(Building* building);
   // The map re-sorts its entities by draw order after the update.
   void RequestEntitySort() { NeedsEntitySort = true; }
   void SortEntities();

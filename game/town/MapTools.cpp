@@ -97,6 +97,8 @@ void Map::SetTool(MapTool tool) {
   ClearToolState();
   activeTool = tool;
   if (tool != MAPTOOL_None) UnselectBuilding();
+  // Buildings take the mouse again, or no longer do.
+  if (Manager) Manager->ReevaluateHover();
 }
 
 Widget* Map::HitTest(float x, float y) {

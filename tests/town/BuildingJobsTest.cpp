@@ -323,3 +323,20 @@ TEST_F(BuildingJobs, ANewRoadReachingAWaitingSiteCallsTheVans) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(BuildingJobs, ABuildingDeletedWhileOnTheMapLeavesNoPointerBehind) {
+  Building* house = Order(BDK_Bungalow, 4, 0);
+  house->Select();
+  delete house;
+  EXPECT_EQ(map->Buildings.GetSize(), 1);
+  EXPECT_TRUE(map->JobQueue.IsEmpty());
+  EXPECT_EQ(map->SelectedBuilding, nullptr);
+  EXPECT_EQ(Square(5, 1)->Entity, nullptr);
+  EXPECT_EQ(map->Listeners.GetCount(), 2);  // the office and the test's listener
+  SetRoad(5, 3, false);                     // an event with nobody dangling
+  Run(1);
+}
+
+}  // namespace
