@@ -49,6 +49,8 @@ MapPresenter& Map::GetPresenter() { return Presenter ? *Presenter : NoPresenter(
 void Map::SetSize(int newX, int newY) {
   TESSEL_ASSERT(newX > 0);
   TESSEL_ASSERT(newY > 0);
+  // Placed buildings, their routes and the tools point into the old grid.
+  TESSEL_ASSERT(Buildings.IsEmpty());
   Columns = newX;
   Rows = newY;
   Squares.assign(static_cast<size_t>(newX) * static_cast<size_t>(newY), MapSquare());

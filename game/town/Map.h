@@ -66,8 +66,8 @@ public:
   ~Map() override;
 
   // ---- grid
-  // Replaces the squares by a new, empty grid. Meant for a map being filled:
-  // buildings keep pointers into the grid.
+  // Replaces the squares by a new, empty grid: only on a map without placed
+  // buildings, which keep pointers into the grid.
   void SetSize(int newX, int newY);
   // None outside the grid.
   MapSquare* GetSquare(int x, int y);

@@ -38,6 +38,13 @@ TEST_F(MapGrid, SizeMustBePositive) {
   }
 }
 
+TEST_F(MapGrid, AGridWithBuildingsOnItIsNotReplaced) {
+  Build({"....", "...."});
+  Place(BDK_Tree, 1, 1);
+  EXPECT_THROW(map->SetSize(8, 8), Tessel::AssertionFailedException);
+  EXPECT_EQ(map->GetSquareCount(), 8);
+}
+
 TEST_F(MapGrid, SquareLookupsExactClampedAndInsideThePlayground) {
   Build({"......", "......", "......", "......"});
   map->Playground = Tessel::Rect{1, 1, 3, 2};
