@@ -182,6 +182,16 @@ TEST_F(LevelMap, TheFactoryMakesEveryKindWithItsFootprint) {
   }
 }
 
+TEST_F(LevelMap, BuildingsAreMapEntitiesInTheClassRegistry) {
+  const Tessel::ClassRecord* record = Tessel::ClassRegistry::Find("Building");
+  ASSERT_NE(record, nullptr);
+  EXPECT_EQ(record->Base, &MapEntity::ClassInfo);
+  EXPECT_EQ(MapEntity::ClassInfo.Base, &Tessel::Widget::ClassInfo);
+  std::unique_ptr<Tessel::Object> made(record->Factory());
+  ASSERT_TRUE(Tessel::IsKindOf<Building>(made.get()));
+  EXPECT_EQ(static_cast<Building*>(made.get())->Kind, BDK_Bungalow);
+}
+
 TEST_F(LevelMap, ClassFlagsFollowTheKind) {
   struct Case {
     BuildingKind Kind;
