@@ -2,6 +2,7 @@
 // the same way (replays, bots, the determinism tests).
 
 #include <cstring>
+#include <unordered_map>
 
 #include "game/town/Building.h"
 #include "game/town/Map.h"
@@ -32,6 +33,13 @@ public:
 }  // namespace
 
 uint64_t Map::ComputeChecksum() const {
+  // Buildings are named by their place in Buildings.
+  std::unordered_map<const MapEntity*, int> order;
+  for (int i = 0; i < Buildings.GetSize(); ++i) order.emplace(Buildings[i], i);
+  auto indexOf = [&order](const MapEntity* entity) {
+    auto found = order.find(entity);
+    return found == order.end() ? -1 : found->second;
+  };
   Digest digest;
   digest.Add(Columns);
   digest.Add(Rows);
@@ -42,7 +50,7 @@ uint64_t Map::ComputeChecksum() const {
     digest.Add(square.CanBuild);
     digest.Add(square.CanRoad);
     digest.Add(square.RoadMask);
-    digest.Add(square.Entity ? Buildings.IndexOf(static_cast<Building*>(square.Entity)) : -2);
+    digest.Add(square.Entity ? indexOf(square.Entity) : -2);
   }
   digest.Add(Buildings.GetSize());
   for (const Building* building : Buildings) {
@@ -65,7 +73,7 @@ uint64_t Map::ComputeChecksum() const {
     digest.Add(building->RoadRoute.GetSize());
     digest.Add(building->NewTimer);
   }
-  for (const Building* building : JobQueue) digest.Add(Buildings.IndexOf(const_cast<Building*>(building)));
+  for (const Building* building : JobQueue) digest.Add(indexOf(building));
   digest.Add(BankAccount);
   digest.Add(WorkCount);
   digest.Add(DemolishCount);
