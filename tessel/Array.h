@@ -74,7 +74,11 @@ public:
   }
 
   void Add(const T& item) { SetSize(Count + 1, item); }
-  void Clear() { SetSize(0); }
+  // The same as SetSize(0): the elements go, the block and capacity stay.
+  void Clear() {
+    DestroyRange(0, Count);
+    Count = 0;
+  }
 
   // Removes one element, keeping the order of the others.
   void RemoveAt(int index) {

@@ -212,7 +212,7 @@ void Canvas::DrawPendingQuads() {
     Device->SetMaskTexture(State.MaskImage);
     Device->DrawQuads(BatchImage, Quads.GetSize(), &Quads[0]);
   }
-  Quads.SetSize(0);
+  Quads.Clear();
   BatchImage = nullptr;
   HasBatchImage = false;
 }
@@ -220,7 +220,7 @@ void Canvas::DrawPendingQuads() {
 void Canvas::DrawPendingLines() {
   if (Lines.IsEmpty()) return;
   if (Device) Device->DrawLines(Lines.GetSize(), &Lines[0]);
-  Lines.SetSize(0);
+  Lines.Clear();
 }
 
 void Canvas::Finish() {

@@ -1,0 +1,29 @@
+#pragma once
+// The buttons of a selected building's menu, as the building decides them;
+// the HUD turns them into buttons and reports presses back through
+// Building::PressMenuButton. Icons and placement are the HUD's.
+
+#include "tessel/Array.h"
+#include "tessel/Strings.h"
+
+namespace Corvanta {
+
+// Button identifiers of the base; subclasses number theirs from 3.
+enum BuildingMenuButtonId : int {
+  MENU_Cancel = 0,
+  MENU_Buy = 1,
+  MENU_Sell = 2,
+  MENU_FirstSubclassButton = 3,
+};
+
+struct BuildingMenuButton {
+  int Id = MENU_Cancel;
+  Tessel::String CaptionKey;  // "Hud.BuildingMenu.Buy"
+  bool HasPrice = false;      // a second line "Hud.BuildingMenu.Price" with Price
+  int Price = 0;
+  bool IsEnabled = true;
+};
+
+using BuildingMenuButtons = Tessel::Array<BuildingMenuButton>;
+
+}  // namespace Corvanta

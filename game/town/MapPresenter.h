@@ -1,0 +1,53 @@
+#pragma once
+// MapPresenter: what the town shows and plays for the player, kept behind
+// one small interface so that the simulation runs headless: with no
+// presenter (the default) a map shows and plays nothing. The game's HUD,
+// clouds, dialogs, effects and sounds implement it; tests record it.
+
+#include "tessel/Strings.h"
+
+namespace Corvanta {
+
+class Building;
+
+class MapPresenter {
+public:
+  virtual ~MapPresenter() = default;
+
+  // A sound by its file name in the data folder ("sounds/invalidAction.ogg").
+  virtual void PlaySound(const char* soundName) {}
+  // The assistant says the text of the key ("AssistantHint.InvalidRoad1").
+  virtual void ShowHint(const char* textKey) {}
+  // Money that the player received or paid, floating over the building.
+  virtual void ShowMoneyPopup(Building* building, int amount) {}
+  // An explosion at a map pixel, scaled.
+  virtual void StartExplosion(float x, float y, float scale) {}
+
+  // The building's information cloud opens or closes; its rows changed.
+  virtual void ShowInfoCloud(Building* building, bool shown) {}
+  virtual void RefreshInfoCloud(Building* building) {}
+  // The building's menu was built, rebuilt or removed (Building::MenuButtons).
+  virtual void MenuChanged(Building* building) {}
+  // The information tool's building window, and the sale dialog.
+  virtual void OpenInfoDialog(Building* building) {}
+  // Closes the window only if it shows this building.
+  virtual void CloseInfoDialog(Building* building) {}
+  virtual void OpenSaleDialog(Building* building) {}
+  virtual void CloseSaleDialog(Building* building) {}
+};
+
+// The sounds of the town, by their catalogue names.
+namespace TownSounds {
+constexpr const char* Error = "sounds/invalidAction.ogg";
+constexpr const char* BuildingPlaced = "sounds/buildingPlaced.ogg";
+constexpr const char* RoadPlaced = "sounds/roadPlaced.ogg";
+constexpr const char* RoadDemolished = "sounds/roadDemolished.ogg";
+constexpr const char* Demolition = "sounds/demolishLaunch.ogg";
+constexpr const char* Select = "sounds/buildingSelect.ogg";
+constexpr const char* Cancel = "sounds/jobCanceled.ogg";
+constexpr const char* ForSale = "sounds/forSale.ogg";
+constexpr const char* Coin = "sounds/houseBought.ogg";
+constexpr const char* JobStart = "sounds/jobStart.ogg";
+}  // namespace TownSounds
+
+}  // namespace Corvanta
