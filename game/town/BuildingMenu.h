@@ -22,6 +22,8 @@ struct BuildingMenuButton {
   bool HasPrice = false;      // a second line "Hud.BuildingMenu.Price" with Price
   int Price = 0;
   bool IsEnabled = true;
+  Tessel::String ToolTipKey;  // empty for none
+  float Progress = -1;        // the button's progress bar 0..1, -1 without one
 };
 
 using BuildingMenuButtons = Tessel::Array<BuildingMenuButton>;

@@ -46,6 +46,7 @@ class MapPresenter;
 class MapScript;
 class Office;
 struct TownArt;
+class TownTraffic;
 
 // A named on/off value that level scripts set and test.
 struct MapSwitch {
@@ -216,6 +217,8 @@ public:
   const TownArt* Art = nullptr;
   // Used for background tiles and decorations when set.
   Tessel::ResourceManager* Resources = nullptr;
+  // The cars of the houses and dealerships; none by default (no cars).
+  TownTraffic* Traffic = nullptr;
 
   Tessel::String LevelName;
   int Columns = 25;

@@ -34,6 +34,14 @@ public:
   virtual void CloseInfoDialog(Building* building) {}
   virtual void OpenSaleDialog(Building* building) {}
   virtual void CloseSaleDialog(Building* building) {}
+
+  // Fireworks over a house whose construction just ended.
+  virtual void StartFireworks(Building* building) {}
+  // A special ability's effect on the building, for that many seconds.
+  virtual void ShowAbilityEffect(Building* building, float duration) {}
+  // The town's best house stands: in a career the game awards its trophy
+  // (once per profile). Told again whenever the house qualifies anew.
+  virtual void ReportBestHouse(Building* house) {}
 };
 
 // The sounds of the town, by their catalogue names.

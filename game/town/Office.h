@@ -19,6 +19,8 @@ public:
   // Matches the free vans to the map's job queue. Called whenever a job is
   // queued, ends or is cancelled, and whenever a van comes home.
   virtual void ProcessWorkersTasks() {}
+  // Every van the company owns, out on a job or not.
+  virtual int GetVanCount() const { return 0; }
 
   // The speed-up ability is running: jobs advance faster.
   bool SpeedUpActive = false;
