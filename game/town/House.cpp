@@ -338,8 +338,11 @@ bool House::IsBestHouse() const {
   if (Kind != BDK_Chateau || Level < 3 || IsRival || !IsOperational() || IsBroken || isForSale || SellDialogOpen ||
       !IsOnPremium)
     return false;
-  for (BuildingKind decoration : BestHouseDecorations)
-    if (!ServiceBuilding::FindService(this, decoration)) return false;
+  // Decorations that stand there, not one the player is still placing.
+  for (BuildingKind decoration : BestHouseDecorations) {
+    ServiceBuilding* service = ServiceBuilding::FindService(this, decoration);
+    if (!service || service->IsPreview) return false;
+  }
   return true;
 }
 

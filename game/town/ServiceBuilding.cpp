@@ -58,7 +58,7 @@ bool ServiceBuilding::Covers(const Building* building) const {
   return bx <= right && bx + building->Width >= left && by <= bottom && by + building->Height >= top;
 }
 
-bool ServiceBuilding::CanServe() const { return TheMap && !IsPreview && Square && LevelBalance; }
+bool ServiceBuilding::CanServe() const { return TheMap && Square && LevelBalance; }
 
 ServiceBuilding* ServiceBuilding::FindService(const Building* building, BuildingKind kind) {
   for (Building* service : building->LinkedBuildings)
@@ -181,8 +181,11 @@ void ServiceBuilding::OnPlacementMoved(Building* building) {
 void ServiceBuilding::SetSquare(MapSquare* square) {
   MapSquare* before = Square;
   Building::SetSquare(square);
-  // A placed service that moves serves what it covers from its new place.
-  if (before && square != before && CanServe() && TheMap->Buildings.IndexOf(this) >= 0) RecomputeCoverage();
+  // A service that moves (the construct tool's preview does at every step)
+  // serves what it covers from its new place. One being placed waits for its
+  // OnBuildingPlaced: its construction job has not started yet.
+  if (!square || square == before || !CanServe()) return;
+  if (IsPreview || TheMap->Buildings.IndexOf(this) >= 0) RecomputeCoverage();
 }
 
 void ServiceBuilding::Select() {

@@ -8,9 +8,10 @@
 // each served building's LinkedBuildings (its services). A building has at
 // most one service of each kind, the one that claimed it first; only
 // buildings that house people are served. A service serves from the moment
-// it is placed (under construction too) until it leaves the map; its
-// placement preview serves nobody, but a house's preview is served where it
-// stands, so that the player sees the coverage it would get.
+// it stands on a square until it leaves the map: under construction too, and
+// as the construct tool's preview, so that a placement shows the coverage it
+// would give (a commercial building its visitors) or get (a house its
+// services). What a service gives waits until it works.
 
 #include <cstdint>
 
@@ -76,7 +77,7 @@ public:
   int RadiusOverride = -1;
 
 protected:
-  // Placed with a level: a preview or a building off the grid serves nobody.
+  // On a square with a level: a building off the grid serves nobody.
   bool CanServe() const;
   // Covered, houses people and has no service of this kind yet.
   bool WouldTake(const Building* building) const;

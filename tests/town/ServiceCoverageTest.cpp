@@ -193,13 +193,44 @@ TEST_F(ServiceCoverage, AHouseBeingPlacedShowsTheServicesItWouldGet) {
   EXPECT_FALSE(tree->IsHighlighted);
 }
 
-TEST_F(ServiceCoverage, AServiceBeingPlacedServesNobodyUntilItIsPlaced) {
+TEST_F(ServiceCoverage, AServiceBeingPlacedShowsWhatItWouldServeAndGivesNothingYet) {
+  ChangeRules([](Balance& rules) { rules.GetBuilding(BDK_Tree).Levels[0].SpecialAbilityValue = 0.2f; });
   House* house = PlaceHouse(4, 4);
   map->StartConstruction(CreateBuilding(BDK_Tree), false);
+  auto* preview = static_cast<ServiceBuilding*>(map->GetConstructBuilding());
   MoveConstructionTo(7, 4);
-  EXPECT_TRUE(house->LinkedBuildings.IsEmpty());
+  EXPECT_TRUE(preview->Serves(house));
+  EXPECT_EQ(house->GetIncome(), 750);  // a preview gives no bonus
+  MoveConstructionTo(12, 8);
+  EXPECT_FALSE(preview->Serves(house));
   CommitConstructionAt(7, 4);
+  ASSERT_EQ(map->GetTool(), MAPTOOL_None);
   EXPECT_EQ(ServiceNames(house), std::vector<std::string>{"Tree"});
+  EXPECT_EQ(house->GetIncome(), 900);
+}
+
+TEST_F(ServiceCoverage, ACommercialBuildingBeingPlacedCountsTheVisitorsItWouldHave) {
+  PlaceHouse(4, 4);
+  PlaceHouse(10, 4);
+  map->StartConstruction(CreateBuilding(BDK_Shop), false);
+  auto* preview = static_cast<Commercial*>(map->GetConstructBuilding());
+  MoveConstructionTo(7, 4);
+  EXPECT_EQ(preview->GetAttendance(), 8);
+  EXPECT_EQ(preview->GetPotentialIncome(), 360);
+  EXPECT_EQ(preview->GetIncome(), 0);
+  EXPECT_EQ(map->TotalIncome, 2 * 750);
+  MoveConstructionTo(20, 10);
+  EXPECT_EQ(preview->GetAttendance(), 0);
+}
+
+TEST_F(ServiceCoverage, ACancelledServicePlacementGivesItsHousesBack) {
+  House* house = PlaceHouse(4, 4);
+  map->StartConstruction(CreateBuilding(BDK_Workshop), false);
+  MoveConstructionTo(7, 4);
+  ASSERT_EQ(ServiceNames(house), std::vector<std::string>{"Workshop"});
+  map->SetTool(MAPTOOL_None);
+  EXPECT_TRUE(house->LinkedBuildings.IsEmpty());
+  Run(0.1f);
 }
 
 TEST_F(ServiceCoverage, ACancelledPlacementLeavesNoCoverageBehind) {
