@@ -263,6 +263,17 @@ TEST_F(CommercialBuildings, TheReadySignFadesInAndOut) {
   EXPECT_NEAR(shop->IndicatorFade, 1.5, 1e-4);
 }
 
+TEST_F(CommercialBuildings, AnAbilityWithoutCooldownOrLengthShowsAFullOrAnEmptyBar) {
+  BuildingLevelBalance level;
+  level.SpecialAbilityCooldown = 0;
+  level.SpecialAbilityPeriod = 0;
+  level.SpecialAbilityNumRounds = 2;
+  SpecialAbility ability(MENU_Ability);
+  EXPECT_FLOAT_EQ(ability.GetProgress(level), 1);  // recharged at once
+  ability.RoundsLeft = 1;
+  EXPECT_FLOAT_EQ(ability.GetProgress(level), 0);  // rounds of no time
+}
+
 // ---- the dealership's taxis
 
 class DealershipTaxis : public CommercialBuildings {

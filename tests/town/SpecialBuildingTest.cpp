@@ -286,6 +286,22 @@ TEST_F(SpecialBuildings, TheStadiumsMatchAndTheAirportsFlightPayRoundsSilently) 
   }
 }
 
+TEST_F(SpecialBuildings, AnAbilityWithoutRoundsEndsAsItStarts) {
+  // The shipped Airport gives its flight no rounds and no cooldown.
+  SpecialToConstruct* airport = BuildLandmark(BDK_Airport, 8, 4);
+  Run(0.1f);
+  ASSERT_TRUE(airport->Ability.IsReady);
+  airport->Select();
+  presenter.Log.clear();
+  airport->PressMenuButton(MENU_SpecialAbility);
+  EXPECT_FALSE(airport->Ability.IsRunning());
+  EXPECT_FALSE(airport->Ability.AbilityShowing);
+  EXPECT_FALSE(presenter.Has("effect 0"));
+  EXPECT_EQ(abilities.Events.back(), "OnSpecialAbilityUsed Airport");
+  Run(0.1f);
+  EXPECT_TRUE(airport->Ability.IsReady);
+}
+
 // ---- the steel works
 
 TEST_F(SpecialBuildings, TheSteelWorksIsBoughtWhenItIsOffered) {
