@@ -287,7 +287,12 @@ TEST_F(SpecialBuildings, TheStadiumsMatchAndTheAirportsFlightPayRoundsSilently) 
 }
 
 TEST_F(SpecialBuildings, AnAbilityWithoutRoundsEndsAsItStarts) {
-  // The shipped Airport gives its flight no rounds and no cooldown.
+  // Balance settings may give an ability no rounds and no cooldown.
+  ChangeRules([](Balance& rules) {
+    BuildingLevelBalance& flight = rules.Buildings[BDK_Airport].Levels[0];
+    flight.SpecialAbilityNumRounds = 0;
+    flight.SpecialAbilityCooldown = 0;
+  });
   SpecialToConstruct* airport = BuildLandmark(BDK_Airport, 8, 4);
   Run(0.1f);
   ASSERT_TRUE(airport->Ability.IsReady);
