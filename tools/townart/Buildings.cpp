@@ -1,0 +1,7 @@
+#include "townart/Pictures.h"
+
+namespace TownArt {
+
+void AddBuildingPictures(Recipes&) {}
+
+}  // namespace TownArt

@@ -1,0 +1,7 @@
+#include "townart/Pictures.h"
+
+namespace TownArt {
+
+void AddSitePictures(Recipes&) {}
+
+}  // namespace TownArt
