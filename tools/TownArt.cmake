@@ -9,6 +9,13 @@ list(APPEND town_pictures images/Grass images/Water images/Premium images/Constr
 foreach(pit 2x2 2x3 3x2 3x3 4x2 4x3 5x4 Bridge)
   list(APPEND town_pictures images/buildings/Pit${pit})
 endforeach()
+# The levels' landscapes in tiles of 512 x 512: "<column><row>".
+foreach(tile 00 10 01 11)
+  list(APPEND town_pictures images/levels/Meadowbrook/${tile})
+endforeach()
+foreach(tile 00 10 20 01 11 21)
+  list(APPEND town_pictures images/levels/Harbourside/${tile})
+endforeach()
 
 foreach(picture IN LISTS town_pictures)
   add_custom_command(

@@ -108,7 +108,26 @@ void Stroke(cairo_t* cr, const ShapePath& path, const Colour& colour, double wid
 }
 
 void GroundShadow(Picture& picture, const ShapePath& path, double dx, double dy, int blur, double alpha) {
-  InterfaceArt::SoftShadow(picture, path, dx, dy, blur, alpha, Hex(0x17240F));
+  // The path is in the picture's user space (which a tile may have moved).
+  ShadowPass(picture, [&](cairo_t* c) {
+    cairo_translate(c, dx, dy);
+    path(c);
+  }, blur, alpha, Hex(0x17240F));
+}
+
+void ShadowPass(Picture& picture, const ShapePath& path, int blur, double alpha, const Colour& colour) {
+  // The blurred mask is laid at the device origin, so the picture's own
+  // transformation goes into the path and not under the mask.
+  cairo_t* cr = picture.Cr();
+  cairo_matrix_t m;
+  cairo_get_matrix(cr, &m);
+  cairo_save(cr);
+  cairo_identity_matrix(cr);
+  InterfaceArt::SoftShadow(picture, [&](cairo_t* c) {
+    cairo_set_matrix(c, &m);
+    path(c);
+  }, 0, 0, blur, alpha, colour);
+  cairo_restore(cr);
 }
 
 void BlockShadow(Picture& picture, double x, double y, double w, double d, double height, double alpha) {

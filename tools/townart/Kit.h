@@ -60,6 +60,9 @@ Colour OutlineOf(const Colour& fill);
 
 // A soft shadow of the path on the ground, down and to the right.
 void GroundShadow(Picture& picture, const ShapePath& path, double dx, double dy, int blur = 3, double alpha = 0.32);
+// One blurred shadow of everything the path draws (several shapes shade
+// the ground once where they overlap), in the given colour.
+void ShadowPass(Picture& picture, const ShapePath& path, int blur, double alpha, const Colour& colour);
 // The shadow a block of the given ground rectangle and height lays: the
 // rectangle swept towards the bottom right by a part of its height.
 void BlockShadow(Picture& picture, double x, double y, double w, double d, double height, double alpha = 0.3);
