@@ -16,6 +16,19 @@ endforeach()
 foreach(tile 00 10 20 01 11 21)
   list(APPEND town_pictures images/levels/Harbourside/${tile})
 endforeach()
+# Buildings: a picture per upgrade level, "NN" from 01.
+set(house_kinds Bungalow BrickHouse TwoStorey Duplex Apartments Mansion Chateau)
+set(single_picture_kinds Workshop Shop AmusementPark Cinema Dealership Tree Fountain Park Statue ChineseGarden
+                         Bridge Stadium SteelWorks WindPowerplant Airport Hotel)
+foreach(kind IN LISTS house_kinds)
+  list(APPEND town_pictures images/buildings/${kind}/01 images/buildings/${kind}/02 images/buildings/${kind}/03
+                            images/buildings/${kind}/04)
+endforeach()
+list(APPEND town_pictures images/buildings/Office/01 images/buildings/Office/02 images/buildings/Office/03)
+foreach(kind IN LISTS single_picture_kinds)
+  list(APPEND town_pictures images/buildings/${kind}/01)
+endforeach()
+list(APPEND town_pictures images/buildings/Bridge/Front)
 
 foreach(picture IN LISTS town_pictures)
   add_custom_command(
