@@ -29,6 +29,18 @@ foreach(kind IN LISTS single_picture_kinds)
   list(APPEND town_pictures images/buildings/${kind}/01)
 endforeach()
 list(APPEND town_pictures images/buildings/Bridge/Front)
+# Construction frames 00..05 and demolition frames 01..05 of the kinds that
+# vans build and tear down.
+set(built_kinds ${house_kinds} Workshop Shop AmusementPark Cinema Dealership Bridge Stadium SteelWorks
+                WindPowerplant Airport Hotel)
+foreach(kind IN LISTS built_kinds)
+  foreach(frame 00 01 02 03 04 05)
+    list(APPEND town_pictures images/buildings/${kind}/Construction/${frame})
+  endforeach()
+  foreach(frame 01 02 03 04 05)
+    list(APPEND town_pictures images/buildings/${kind}/Demolish/${frame})
+  endforeach()
+endforeach()
 
 foreach(picture IN LISTS town_pictures)
   add_custom_command(
