@@ -29,6 +29,13 @@ foreach(kind IN LISTS single_picture_kinds)
   list(APPEND town_pictures images/buildings/${kind}/01)
 endforeach()
 list(APPEND town_pictures images/buildings/Bridge/Front)
+# Status icons, the progress bar, the building menu's buttons, the money.
+foreach(picture ProgressBar_empty ProgressBar_full IconStar_own IconStar_rival IconConstructionVan IconBroken
+                IconNoConnection IconJob IconIncomePlus IconEvent IconSpeed IconForSale_rival IconForSale_own
+                MenuButtons_normal MenuButtons_over MenuButtons_pressed MenuButtons_disabled MenuButtonCooldown BankCheck)
+  list(APPEND town_pictures images/buildings/${picture})
+endforeach()
+list(APPEND town_pictures images/hud/InfoVan images/Dollar images/IconAcceleration images/effects/BrockenHouses)
 # Construction frames 00..05 and demolition frames 01..05 of the kinds that
 # vans build and tear down.
 set(built_kinds ${house_kinds} Workshop Shop AmusementPark Cinema Dealership Bridge Stadium SteelWorks
