@@ -36,6 +36,11 @@ foreach(picture ProgressBar_empty ProgressBar_full IconStar_own IconStar_rival I
   list(APPEND town_pictures images/buildings/${picture})
 endforeach()
 list(APPEND town_pictures images/hud/InfoVan images/Dollar images/IconAcceleration images/effects/BrockenHouses)
+# The props that level maps place (data/Props.xml).
+foreach(prop PineTree OakTree BirchTree PalmTree Bush FlowerBed Pond Sandbank Pier Rock Fence Haystack Windmill Boat
+             Lighthouse)
+  list(APPEND town_pictures images/decor/${prop})
+endforeach()
 # Construction frames 00..05 and demolition frames 01..05 of the kinds that
 # vans build and tear down.
 set(built_kinds ${house_kinds} Workshop Shop AmusementPark Cinema Dealership Bridge Stadium SteelWorks

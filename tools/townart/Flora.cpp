@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace TownArt {
 
@@ -117,17 +118,40 @@ void Palm(cairo_t* cr, const TreeSpec& t, const LandPalette& pal) {
   Rng rng(t.Seed);
   const double s = t.Size, lean = rng.Range(-0.25, 0.25) * s;
   const double topX = t.X + lean, topY = t.Y - s * 0.95;
-  // A ringed trunk curving up to the crown.
-  for (int i = 0; i < 9; ++i) {
-    double f = i / 9.0, x = t.X + lean * f * f, y = t.Y - s * 0.95 * f, w = s * (0.1 - 0.03 * f);
-    Shade(cr, [=](cairo_t* c) { Ellipse(c, x, y - s * 0.05, w, s * 0.07); }, Hex(0x9A7A50), 0.6, 0.2, 0.1);
+  // A ringed trunk curving up to the crown, thinner at the top.
+  const double baseW = std::min(4.0, s * 0.055), topW = baseW * 0.6;
+  auto along = [&](double f, double side) {
+    double w = baseW + (topW - baseW) * f;
+    return std::pair<double, double>{t.X + lean * f * f + side * w, t.Y - s * 0.95 * f};
+  };
+  cairo_new_path(cr);
+  for (int i = 0; i <= 12; ++i) {
+    auto [x, y] = along(i / 12.0, -1);
+    i == 0 ? cairo_move_to(cr, x, y) : cairo_line_to(cr, x, y);
+  }
+  for (int i = 12; i >= 0; --i) {
+    auto [x, y] = along(i / 12.0, 1);
+    cairo_line_to(cr, x, y);
+  }
+  cairo_close_path(cr);
+  cairo_path_t* outline = cairo_copy_path(cr);
+  cairo_new_path(cr);
+  Shade(cr, [&](cairo_t* c) { cairo_append_path(c, outline); }, Hex(0x9A7A50), 0.7, 0.2, 0.1);
+  cairo_path_destroy(outline);
+  for (double f = 0.06; f < 0.95; f += 5.0 / (s * 0.95)) {
+    auto [x0, y0] = along(f, -1);
+    auto [x1, y1] = along(f, 1);
+    Stroke(cr, [=](cairo_t* c) {
+      cairo_move_to(c, x0, y0);
+      cairo_line_to(c, x1, y1 + 0.8);
+    }, Hex(0x6E5436), 0.6, 0.7);
   }
   Colour frond = Mix(pal.Foliage, Hex(0x3E9A3A), 0.5);
   for (int i = 0; i < 7; ++i) {
-    double a = -Pi / 2 + (i - 3) * 0.5 + rng.Range(-0.1, 0.1), len = s * rng.Range(0.5, 0.62);
+    double a = -Pi / 2 + (i - 3) * 0.5 + rng.Range(-0.1, 0.1), len = s * rng.Range(0.5, 0.62) * t.Spread;
     double ex = topX + std::cos(a) * len, ey = topY + std::sin(a) * len * 0.6 + len * 0.35;
-    double mx = topX + std::cos(a) * len * 0.5, my = topY + std::sin(a) * len * 0.5 - s * 0.05;
-    double nx = -std::sin(a) * s * 0.08, ny = std::cos(a) * s * 0.08;
+    double mx = topX + std::cos(a) * len * 0.5, my = topY + std::sin(a) * len * 0.5 - len * 0.08;
+    double nx = -std::sin(a) * s * 0.08 * t.Spread, ny = std::cos(a) * s * 0.08 * t.Spread;
     ShapePath leaf = [=](cairo_t* c) {
       cairo_move_to(c, topX, topY);
       cairo_curve_to(c, mx + nx, my + ny, ex + nx * 0.3, ey + ny * 0.3, ex, ey);

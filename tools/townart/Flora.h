@@ -17,6 +17,7 @@ struct TreeSpec {
   TreeKind Kind = TREE_Round;
   double X = 0, Y = 0;  // base point
   double Size = 30;     // canopy height, roughly
+  double Spread = 1;    // a palm's fronds, as a part of their usual length
   uint64_t Seed = 1;
 };
 
