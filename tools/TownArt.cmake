@@ -41,6 +41,40 @@ foreach(prop PineTree OakTree BirchTree PalmTree Bush FlowerBed Pond Sandbank Pi
              Lighthouse)
   list(APPEND town_pictures images/decor/${prop})
 endforeach()
+# Vehicles: eight frames each (four headings, four diagonals).
+set(vehicle_frames 00 01 02 03 04 05 06 07)
+foreach(frame IN LISTS vehicle_frames)
+  list(APPEND town_pictures images/cars/ConstructionVan/${frame} images/cars/WorkshopVan/${frame}
+                            images/cars/Taxi/00/${frame})
+  foreach(model 00 01 02 03)
+    foreach(row 00 01 02 03)
+      list(APPEND town_pictures images/cars/Civilian/${model}/${row}/${frame})
+    endforeach()
+  endforeach()
+endforeach()
+# Pedestrians (walking strips) and their winter clothes; the icons of happy walkers.
+foreach(walker 01 02 03 04 05 06 07 08)
+  list(APPEND town_pictures images/Pedestrians/${walker} images/Pedestrians/${walker}s)
+endforeach()
+list(APPEND town_pictures images/Pedestrians/Smile images/Pedestrians/ThumbUp)
+# Effects: the demolition's blast, fireworks in three colours, balloons.
+foreach(frame RANGE 0 17)
+  string(LENGTH "${frame}" digits)
+  if(digits EQUAL 1)
+    set(frame 0${frame})
+  endif()
+  list(APPEND town_pictures images/effects/Explosion/${frame})
+endforeach()
+foreach(frame RANGE 0 29)
+  string(LENGTH "${frame}" digits)
+  if(digits EQUAL 1)
+    set(frame 0${frame})
+  endif()
+  foreach(colour Purple Red Yellow)
+    list(APPEND town_pictures images/Effects/Fireworks/${colour}/${frame})
+  endforeach()
+endforeach()
+list(APPEND town_pictures images/Effects/SpecialAction/Balloon_Red images/Effects/SpecialAction/Balloon_Blue)
 # Construction frames 00..05 and demolition frames 01..05 of the kinds that
 # vans build and tear down.
 set(built_kinds ${house_kinds} Workshop Shop AmusementPark Cinema Dealership Bridge Stadium SteelWorks
