@@ -128,11 +128,13 @@ void DrawBrickHouse(Lot& lot) {
     Shutters(cr, hx + hw - 18, wallTop + 7, 11, 10, Hex(0x2F5A3A));
     FlowerBed(cr, hx - 2, hy + hd + 3, 24, 7, 9);
     FlowerBed(cr, hx + hw - 22, hy + hd + 3, 24, 7, 10);
+    Bushes(lot, {{X + 12, Y + 84}, {X + 108, Y + 84}, {X + 40, Y + 104}, {X + 80, Y + 104}}, 12);
   }
   if (lot.Level >= 2) {
     DrawHedge(lot.P, X + 4, Y + 110, 50, 6, lot.Pal);
     DrawHedge(lot.P, X + 66, Y + 110, 50, 6, lot.Pal);
-    GardenTrees(lot, {Tree(TREE_Round, X + 106, Y + 48, 30, 3)});
+    Bench(cr, X + 12, Y + 96);
+    GardenTrees(lot, {Tree(TREE_Round, X + 106, Y + 48, 30, 3), Tree(TREE_Round, X + 16, Y + 96, 26, 12)});
   }
   if (lot.Level >= 3) {
     // A glass house on the right, a pool before it.
@@ -179,6 +181,8 @@ void DrawTwoStorey(Lot& lot) {
     Shade(cr, [=](cairo_t* c) { Polygon(c, {hx + 11, wallTop + 20, hx + 37, wallTop + 20, hx + 34, wallTop + 15, hx + 14, wallTop + 15}); },
           roof.Lighter(0.1), 0.8);
     Bushes(lot, {{hx + 4, hy + hd + 8}, {hx + 44, hy + hd + 8}, {hx + 86, hy + hd + 8}});
+    FlowerBed(cr, X + 8, Y + 96, 26, 10, 22);
+    Bench(cr, X + 80, Y + 100);
   }
   if (lot.Level >= 2) {
     // Dormers in the roof, a balcony upstairs, trees behind.
@@ -192,6 +196,8 @@ void DrawTwoStorey(Lot& lot) {
       Fill(cr, [=](cairo_t* c) { cairo_rectangle(c, u, wallTop + 9, 0.8, 4); }, Hex(0xF4F1EA));
     PicketFence(cr, X + 4, hx + 18, Y + 117);
     PicketFence(cr, hx + 30, X + 116, Y + 117);
+    FlowerBed(cr, X + 62, Y + 74, 46, 9, 21);
+    if (lot.Level == 2) GardenTrees(lot, {Tree(TREE_Round, X + 86, Y + 104, 28, 13)});
   }
   if (lot.Level >= 3) {
     Paving(cr, X + 50, Y + 78, 62, 32, Hex(0xC9A57A), 5);
@@ -226,8 +232,11 @@ void DrawDuplex(Lot& lot) {
     FlowerBox(cr, hx + 5, wallTop + 16, 10);
     FlowerBox(cr, hx + hw / 2 + 32, wallTop + 16, 12);
     Bushes(lot, {{X + 8, Y + 70}, {X + 112, Y + 70}}, 10);
+    FlowerBed(cr, X + 34, Y + 62, 20, 8, 23);
+    FlowerBed(cr, X + 66, Y + 62, 20, 8, 24);
   }
   if (lot.Level >= 2) {
+    GardenTrees(lot, {Tree(TREE_Round, X + 9, Y + 44, 24, 14), Tree(TREE_Round, X + 111, Y + 44, 24, 15)});
     SideFence(cr, X + 60, Y + 52, Y + 78);
     PicketFence(cr, X + 3, hx + 17, Y + 78);
     PicketFence(cr, hx + 27, hx + 77, Y + 78);
