@@ -20,13 +20,19 @@ endforeach()
 set(house_kinds Bungalow BrickHouse TwoStorey Duplex Apartments Mansion Chateau)
 set(single_picture_kinds Workshop Shop AmusementPark Cinema Dealership Tree Fountain Park Statue ChineseGarden
                          Bridge Stadium SteelWorks WindPowerplant Airport Hotel)
+# Each also in the fall and under snow ("Decor/FallNN", "Decor/SnowNN").
+macro(add_building_pictures kind)
+  foreach(number ${ARGN})
+    list(APPEND town_pictures images/buildings/${kind}/${number} images/buildings/${kind}/Decor/Fall${number}
+                              images/buildings/${kind}/Decor/Snow${number})
+  endforeach()
+endmacro()
 foreach(kind IN LISTS house_kinds)
-  list(APPEND town_pictures images/buildings/${kind}/01 images/buildings/${kind}/02 images/buildings/${kind}/03
-                            images/buildings/${kind}/04)
+  add_building_pictures(${kind} 01 02 03 04)
 endforeach()
-list(APPEND town_pictures images/buildings/Office/01 images/buildings/Office/02 images/buildings/Office/03)
+add_building_pictures(Office 01 02 03)
 foreach(kind IN LISTS single_picture_kinds)
-  list(APPEND town_pictures images/buildings/${kind}/01)
+  add_building_pictures(${kind} 01)
 endforeach()
 list(APPEND town_pictures images/buildings/Bridge/Front)
 # Status icons, the progress bar, the building menu's buttons, the money.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -51,6 +52,11 @@ std::string Attribute(const std::string& element, const std::string& name) {
   std::smatch m;
   if (std::regex_search(element, m, std::regex("\\b" + name + "=\"([^\"]*)\""))) return m[1];
   return "";
+}
+
+bool SamePixels(const Tools::Image& a, const Tools::Image& b) {
+  return a.Data().size() == b.Data().size() &&
+         std::memcmp(a.Data().data(), b.Data().data(), a.Data().size() * sizeof(Tools::Rgba)) == 0;
 }
 
 double Luminance(const Tools::Rgba& p) { return 0.3 * p.R + 0.59 * p.G + 0.11 * p.B; }
@@ -100,6 +106,24 @@ TEST(TownPictures, EveryPictureTheMapLoadsIsThereWithItsFootprintInTheMiddle) {
   }
   // StadiumCheap is drawn with the Stadium's pictures.
   EXPECT_EQ(art.GetBuildingImage(BDK_StadiumCheap, 0), art.GetBuildingImage(BDK_Stadium, 0));
+}
+
+TEST(TownPictures, EveryBuildingPictureComesInTheFallAndUnderSnowAtItsSize) {
+  for (BuildingKind kind : GetBalanceKinds()) {
+    if (kind == BDK_StadiumCheap) continue;
+    const char* folder = GetBuildingKindName(kind);
+    for (int n = 1; n <= PictureCount(kind); ++n) {
+      Tools::Image picture = Picture(Name("images/buildings/%s/%02i", folder, n));
+      for (const char* land : {"Fall", "Snow"}) {
+        std::string name = Name((std::string("images/buildings/%s/Decor/") + land + "%02i").c_str(), folder, n);
+        ASSERT_TRUE(HasPicture(name)) << name;
+        Tools::Image variant = Picture(name);
+        EXPECT_EQ(variant.GetWidth(), picture.GetWidth()) << name;
+        EXPECT_EQ(variant.GetHeight(), picture.GetHeight()) << name;
+        EXPECT_FALSE(SamePixels(variant, picture)) << name << " looks like the spring picture";
+      }
+    }
+  }
 }
 
 TEST(TownPictures, EachUpgradeLevelVisiblyChangesTheBuilding) {

@@ -124,12 +124,14 @@ public:
     }
   }
 
-  // A building's picture centred on its footprint, as the map places it.
-  void DrawBuilding(const KindShape& kind, int level, double squareX, double squareY) {
+  // A building's picture centred on its footprint, as the map places it;
+  // with a landscape ("Fall", "Snow") its picture for that landscape.
+  void DrawBuilding(const KindShape& kind, int level, double squareX, double squareY, const std::string& land = "") {
     cairo_surface_t* image = nullptr;
     for (int n = std::min(level, kind.Pictures - 1); n >= 0 && !image; --n) {
-      char name[96];
-      std::snprintf(name, sizeof name, "images/buildings/%s/%02i", kind.Name, n + 1);
+      char name[128];
+      if (land.empty()) std::snprintf(name, sizeof name, "images/buildings/%s/%02i", kind.Name, n + 1);
+      else std::snprintf(name, sizeof name, "images/buildings/%s/Decor/%s%02i", kind.Name, land.c_str(), n + 1);
       image = Image(name);
     }
     if (!image) return;
@@ -190,8 +192,9 @@ void WriteRoadScene(const std::string& data, const std::string& out) {
   scene.Write(out + "/town-roads.png");
 }
 
-// Every kind and level in rows along streets.
-int WriteBuildingScenes(const std::string& data, const std::string& out) {
+// Every kind and level in rows along streets, in a landscape: "" for the
+// pictures themselves on grass, "Fall" or "Snow" for their variants.
+int WriteBuildingScenes(const std::string& data, const std::string& out, const std::string& land) {
   struct Placed {
     const KindShape* Kind;
     int Level;
@@ -205,8 +208,14 @@ int WriteBuildingScenes(const std::string& data, const std::string& out) {
   while (next < all.size()) {
     const int bands = 3, rows = bands * bandRows;
     Scene scene(data, columns * Square, rows * Square);
-    scene.Fill(0.44, 0.75, 0.29);
-    scene.TileWith("images/Grass");
+    if (land == "Snow") {
+      scene.Fill(0.93, 0.95, 0.97);
+    } else if (land == "Fall") {
+      scene.Fill(0.62, 0.69, 0.29);
+    } else {
+      scene.Fill(0.44, 0.75, 0.29);
+      scene.TileWith("images/Grass");
+    }
     Grid roads(size_t(rows), std::vector<bool>(size_t(columns), false));
     struct Spot {
       Placed What;
@@ -225,17 +234,17 @@ int WriteBuildingScenes(const std::string& data, const std::string& out) {
         ++next;
       }
     }
-    scene.DrawRoads("images/Roads/Forest", roads, 0, 0);
+    scene.DrawRoads("images/Roads/" + (land.empty() ? std::string("Forest") : land), roads, 0, 0);
     std::sort(spots.begin(), spots.end(),
               [](const Spot& a, const Spot& b) { return a.Y + a.What.Kind->Height < b.Y + b.What.Kind->Height; });
-    for (const Spot& s : spots) scene.DrawBuilding(*s.What.Kind, s.What.Level, s.X * Square, s.Y * Square);
+    for (const Spot& s : spots) scene.DrawBuilding(*s.What.Kind, s.What.Level, s.X * Square, s.Y * Square, land);
     for (const Spot& s : spots) {
       char label[64];
       std::snprintf(label, sizeof label, "%s %i", s.What.Kind->Name, s.What.Level);
       scene.Label(s.X * Square, (s.Y + s.What.Kind->Height) * Square + 14, label);
     }
     char file[64];
-    std::snprintf(file, sizeof file, "/town-buildings-%02i.png", ++pages);
+    std::snprintf(file, sizeof file, "/town-buildings%s%s-%02i.png", land.empty() ? "" : "-", land.c_str(), ++pages);
     scene.Write(out + file);
   }
   return pages;
@@ -337,7 +346,8 @@ bool WriteLevelScene(const std::string& data, const std::string& level, const st
 int WriteTownScenes(const std::string& dataFolder, const std::string& outputFolder) {
   std::string data = dataFolder + "/";
   WriteRoadScene(data, outputFolder);
-  int pages = 1 + WriteBuildingScenes(data, outputFolder);
+  int pages = 1;
+  for (const char* land : {"", "Fall", "Snow"}) pages += WriteBuildingScenes(data, outputFolder, land);
   if (std::filesystem::exists(data + "levels")) {
     for (const auto& entry : std::filesystem::directory_iterator(data + "levels")) {
       std::string file = entry.path().filename().string();

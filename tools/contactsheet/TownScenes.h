@@ -4,7 +4,8 @@
 // buildings centred on their footprints, props by their origins), so the
 // art is reviewed as a player sees it and not only one picture at a time.
 //   town-roads.png     every landscape's roads on a small street grid
-//   town-buildings-NN  every building kind at every level beside a road
+//   town-buildings-NN  every building kind at every level beside a road, and
+//                      the same in the fall and under snow (-Fall-NN, -Snow-NN)
 //   level-<Name>.png   each shipped level with its roads, buildings, props
 
 #include <string>

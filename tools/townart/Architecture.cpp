@@ -9,6 +9,21 @@ namespace {
 
 constexpr double Overhang = 3;
 
+bool SnowyRoofs = false;
+
+// Snow over a roof face, leaving a rim of the roof showing; faces turned
+// from the light get the blue of snow in shade.
+void Snowfall(cairo_t* cr, const ShapePath& face, const Colour& roof, bool shaded) {
+  if (!SnowyRoofs) return;
+  cairo_save(cr);
+  cairo_new_path(cr);
+  face(cr);
+  cairo_clip(cr);
+  Fill(cr, face, shaded ? Hex(0xD2DEEA) : Hex(0xF6F9FC), 0.95);
+  Stroke(cr, face, roof, 2.4, 0.85);
+  cairo_restore(cr);
+}
+
 // Rows of tiles across a roof face: darker lines every few pixels.
 void TileRows(cairo_t* cr, const ShapePath& face, const Colour& roof, double y0, double y1, double step = 4) {
   cairo_save(cr);
@@ -26,6 +41,8 @@ void TileRows(cairo_t* cr, const ShapePath& face, const Colour& roof, double y0,
 }
 
 }  // namespace
+
+void SetSnowyRoofs(bool on) { SnowyRoofs = on; }
 
 void Lawn(Lot& lot, double inset) {
   const double x0 = lot.X + inset, y0 = lot.Y + inset, x1 = lot.X + lot.W - inset, y1 = lot.Y + lot.H - inset;
@@ -75,6 +92,7 @@ void GardenPath(cairo_t* cr, double x, double y, double w, double h) {
 void Block(cairo_t* cr, double x, double y, double w, double d, double h, const Colour& wall, const Colour& roof) {
   Shade(cr, [=](cairo_t* c) { cairo_rectangle(c, x, y + d - h, w, h); }, wall.Darker(0.08), 1.0, 0.05, 0.12);
   Shade(cr, [=](cairo_t* c) { cairo_rectangle(c, x, y - h, w, d); }, roof, 1.0, 0.14, 0.08);
+  Snowfall(cr, [=](cairo_t* c) { cairo_rectangle(c, x, y - h, w, d); }, roof, false);
   // The parapet's lit edge.
   Stroke(cr, [=](cairo_t* c) {
     cairo_move_to(c, x + 1, y + d - h - 0.5);
@@ -90,10 +108,12 @@ void GableHouseX(cairo_t* cr, double x, double y, double w, double d, double h, 
   if (yRidge > yBack) {
     ShapePath back = [=](cairo_t* c) { Polygon(c, {L, yBack, R, yBack, R, yRidge, L, yRidge}); };
     Shade(cr, back, roof.Lighter(0.18), 1.0, 0.1, 0.05);
+    Snowfall(cr, back, roof, false);
   }
   ShapePath front = [=](cairo_t* c) { Polygon(c, {L, yRidge, R, yRidge, R, yFront, L, yFront}); };
   Shade(cr, front, roof, 1.0, 0.12, 0.1);
   TileRows(cr, front, roof, yRidge, yFront);
+  Snowfall(cr, front, roof, true);
   Stroke(cr, [=](cairo_t* c) {
     cairo_move_to(c, L, yRidge);
     cairo_line_to(c, R, yRidge);
@@ -120,6 +140,8 @@ void GableHouseY(cairo_t* cr, double x, double y, double w, double d, double h, 
   Shade(cr, right, roof.Darker(0.12), 1.0, 0.05, 0.08);
   TileRows(cr, left, roof, backY - rise, frontY, 4);
   TileRows(cr, right, roof.Darker(0.12), backY - rise, frontY, 4);
+  Snowfall(cr, left, roof, false);
+  Snowfall(cr, right, roof, true);
   // Bargeboards along the gable, the ridge lit.
   Stroke(cr, [=](cairo_t* c) {
     cairo_move_to(c, x - o, frontY);
@@ -139,12 +161,21 @@ void HipHouse(cairo_t* cr, double x, double y, double w, double d, double h, dou
   const double inset = std::min((d + 2 * o) / 2 * 0.95, (w + 2 * o) / 2 - 0.5);
   const double rx0 = L + inset, rx1 = R - inset;
   Shade(cr, [=](cairo_t* c) { cairo_rectangle(c, x, y + d - h, w, h); }, wall, 1.0, 0.08, 0.1);
-  if (yR > yB) Shade(cr, [=](cairo_t* c) { Polygon(c, {L, yB, R, yB, rx1, yR, rx0, yR}); }, roof.Lighter(0.2), 1.0);
-  Shade(cr, [=](cairo_t* c) { Polygon(c, {L, yB, rx0, yR, L, yF}); }, roof.Lighter(0.1), 1.0);
-  Shade(cr, [=](cairo_t* c) { Polygon(c, {R, yB, rx1, yR, R, yF}); }, roof.Darker(0.14), 1.0);
+  ShapePath back = [=](cairo_t* c) { Polygon(c, {L, yB, R, yB, rx1, yR, rx0, yR}); };
+  ShapePath left = [=](cairo_t* c) { Polygon(c, {L, yB, rx0, yR, L, yF}); };
+  ShapePath right = [=](cairo_t* c) { Polygon(c, {R, yB, rx1, yR, R, yF}); };
+  if (yR > yB) {
+    Shade(cr, back, roof.Lighter(0.2), 1.0);
+    Snowfall(cr, back, roof, false);
+  }
+  Shade(cr, left, roof.Lighter(0.1), 1.0);
+  Snowfall(cr, left, roof, false);
+  Shade(cr, right, roof.Darker(0.14), 1.0);
+  Snowfall(cr, right, roof, true);
   ShapePath front = [=](cairo_t* c) { Polygon(c, {rx0, yR, rx1, yR, R, yF, L, yF}); };
   Shade(cr, front, roof, 1.0, 0.12, 0.1);
   TileRows(cr, front, roof, yR, yF);
+  Snowfall(cr, front, roof, true);
   Stroke(cr, [=](cairo_t* c) {
     cairo_move_to(c, rx0, yR);
     cairo_line_to(c, rx1, yR);
@@ -203,6 +234,7 @@ void Chimney(cairo_t* cr, double x, double y, double w, double h, const Colour& 
   Shade(cr, [=](cairo_t* c) { cairo_rectangle(c, x, y, w, h); }, brick, 0.9, 0.15, 0.1);
   Shade(cr, [=](cairo_t* c) { cairo_rectangle(c, x - 1, y - 2, w + 2, 3); }, brick.Darker(0.1), 0.8, 0.15, 0.1);
   Fill(cr, [=](cairo_t* c) { cairo_rectangle(c, x + 1, y - 1.5, w - 2, 1.2); }, Hex(0x2A2220), 0.8);
+  if (SnowyRoofs) Fill(cr, [=](cairo_t* c) { RoundedRect(c, x - 1.5, y - 3.5, w + 3, 2.5, 1.2); }, Hex(0xF6F9FC));
 }
 
 void Awning(cairo_t* cr, double x, double y, double w, double h, const Colour& a, const Colour& b) {
@@ -296,6 +328,11 @@ void SideFence(cairo_t* cr, double x, double y0, double y1, const Colour& paint)
 
 void FlowerBed(cairo_t* cr, double x, double y, double w, double h, uint64_t seed) {
   Shade(cr, [=](cairo_t* c) { RoundedRect(c, x, y, w, h, std::min(w, h) / 2); }, Hex(0x7A5638), 0.7, 0.1, 0.1);
+  if (SnowyRoofs) {
+    // A bed asleep under the snow, a few stalks showing.
+    Shade(cr, [=](cairo_t* c) { RoundedRect(c, x + 0.8, y + 0.5, w - 1.6, h - 1.5, std::min(w, h) / 2); }, Hex(0xF2F6FA), 0.6);
+    return;
+  }
   Rng rng(seed);
   for (int i = 0; i < int(w * h / 6); ++i) {
     double fx = x + rng.Range(1.5, w - 1.5), fy = y + rng.Range(1.5, h - 1.5);

@@ -41,6 +41,9 @@ void HipHouse(cairo_t* cr, double x, double y, double w, double d, double h, dou
               const Colour& roof);
 // Snow lying on a roof drawn by the above: call after the roof.
 void SnowOnRoof(cairo_t* cr, double x, double y, double w, double d, double h, double rise);
+// While on, every roof drawn by the above (and flower beds) lies under snow:
+// set for a whole picture of the snow landscape.
+void SetSnowyRoofs(bool on);
 
 // Details on a front wall (positions are the picture's, in pixels).
 void Window(cairo_t* cr, double x, double y, double w, double h, const Colour& frame = Hex(0xF4F1EA));

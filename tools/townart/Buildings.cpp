@@ -1,12 +1,48 @@
 // The building pictures "images/buildings/<Kind>/NN", NN = upgrade level + 1:
 // four for the houses, three for the office, one for every other kind. The
 // StadiumCheap kind is drawn with the Stadium's pictures, so it has none.
+// Each picture also comes as it looks in the fall and under snow,
+// "<Kind>/Decor/FallNN" and "<Kind>/Decor/SnowNN", of the same size (the
+// picture itself is the spring and forest one).
 #include <cstdio>
 
 #include "townart/BuildingShapes.h"
 #include "townart/Pictures.h"
 
 namespace TownArt {
+
+namespace {
+
+// What the season leaves on every plot: fallen leaves along the front in the
+// fall, a bank of swept snow along the front in winter.
+void SeasonTouches(Lot& lot, Landscape land, uint64_t seed) {
+  cairo_t* cr = lot.Cr;
+  Rng rng(seed);
+  const double bandTop = lot.Y + lot.H * 0.78, bandBottom = lot.Y + lot.H - 2;
+  if (land == LAND_Fall) {
+    const LandPalette& pal = lot.Pal;
+    for (int i = 0; i < int(lot.W * 0.35); ++i) {
+      double x = rng.Range(lot.X + 2, lot.X + lot.W - 2), y = rng.Range(bandTop, bandBottom), rot = rng.Range(0, Pi);
+      Colour c = rng.Next() < 0.3 ? Hex(0xC8452A) : Mix(pal.Foliage, pal.FoliageLight, rng.Next());
+      cairo_save(cr);
+      cairo_translate(cr, x, y);
+      cairo_rotate(cr, rot);
+      Fill(cr, [](cairo_t* k) { Ellipse(k, 0, 0, 1.7, 1.0); }, c, 0.95);
+      cairo_restore(cr);
+    }
+    return;
+  }
+  for (double x = lot.X + 3; x < lot.X + lot.W - 6; x += rng.Range(8, 14)) {
+    double w = rng.Range(6, 12), h = rng.Range(2.5, 4);
+    Shade(cr, [=](cairo_t* k) { RoundedRect(k, x, bandBottom - h, w, h, h / 2); }, Hex(0xF4F8FC), 0.5, 0.1, 0.12);
+  }
+  for (int i = 0; i < int(lot.W * 0.3); ++i) {
+    double x = rng.Range(lot.X + 2, lot.X + lot.W - 2), y = rng.Range(lot.Y + 2, lot.Y + lot.H - 2);
+    Fill(cr, [=](cairo_t* k) { Ellipse(k, x, y, 0.9, 0.9); }, Hex(0xFFFFFF), 0.8);
+  }
+}
+
+}  // namespace
 
 const std::vector<BuildingShape>& BuildingShapes() {
   static const std::vector<BuildingShape> shapes = {
@@ -46,9 +82,11 @@ const BuildingShape* FindBuildingShape(const std::string& name) {
 
 Tools::Image DrawBuildingPicture(const BuildingShape& shape, int level, Landscape land) {
   Picture picture(shape.PictureWidth(), shape.PictureHeight());
+  SetSnowyRoofs(PaletteOf(land).SnowOnTop);
   Lot lot{picture, picture.Cr(), double(SidePad), double(shape.Rise), shape.Columns * 40.0, shape.Rows * 40.0, level,
           PaletteOf(land)};
   shape.Draw(lot);
+  if (land == LAND_Fall || land == LAND_Snow) SeasonTouches(lot, land, uint64_t(shape.Columns * 31 + shape.Rows * 7 + level));
   return picture.ToImage();
 }
 
@@ -59,6 +97,12 @@ void AddBuildingPictures(Recipes& out) {
       std::snprintf(name, sizeof name, "images/buildings/%s/%02i", shape.Name.c_str(), level + 1);
       const BuildingShape* s = &shape;
       out.push_back({name, [s, level] { return DrawBuildingPicture(*s, level); }});
+      // The same building in the fall and under snow.
+      for (Landscape land : {LAND_Fall, LAND_Snow}) {
+        std::snprintf(name, sizeof name, "images/buildings/%s/Decor/%s%02i", shape.Name.c_str(), LandscapeName(land),
+                      level + 1);
+        out.push_back({name, [s, level, land] { return DrawBuildingPicture(*s, level, land); }});
+      }
     }
   }
   AddBridgeFront(out);

@@ -224,7 +224,8 @@ void DrawFlowers(cairo_t* cr, double x, double y, double w, double h, int count,
 void DrawHedge(Picture& picture, double x, double y, double w, double h, const LandPalette& pal) {
   cairo_t* cr = picture.Cr();
   const double tall = 7;
-  Colour green = pal.SnowOnTop ? Hex(0x4E7A5E) : Mix(pal.Foliage, pal.FoliageDark, 0.4);
+  // Clipped box stays green through the fall.
+  Colour green = pal.SnowOnTop ? Hex(0x4E7A5E) : Mix(Hex(0x4E8A3A), pal.FoliageDark, 0.25);
   GroundShadow(picture, [=](cairo_t* c) { RoundedRect(c, x + 2, y + 2, w + 2, h, 3); }, 0, 0, 2, 0.3);
   Shade(cr, [=](cairo_t* c) { RoundedRect(c, x, y + h - tall, w, tall, 2.5); }, green.Darker(0.15), 0.9, 0.05, 0.1);
   Shade(cr, [=](cairo_t* c) { RoundedRect(c, x, y - tall, w, h, 3); }, green.Lighter(0.08), 0.9, 0.2, 0.05);
