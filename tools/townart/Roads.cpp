@@ -121,10 +121,11 @@ void DrawCentreLines(cairo_t* cr, int mask, double ox, double oy, const LandPale
   };
   cairo_save(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-  if (mask & 1) dash(4, 20, 14, 20);
-  if (mask & 2) dash(26, 20, 36, 20);
-  if (mask & 8) dash(20, 4, 20, 14);
-  if (mask & 4) dash(20, 26, 20, 36);
+  // Dashes of 10 with gaps of 10, across the tiles as within them.
+  if (mask & 1) dash(5, 20, 15, 20);
+  if (mask & 2) dash(25, 20, 35, 20);
+  if (mask & 8) dash(20, 5, 20, 15);
+  if (mask & 4) dash(20, 25, 20, 35);
   cairo_restore(cr);
 }
 
