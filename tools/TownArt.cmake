@@ -80,6 +80,13 @@ foreach(frame RANGE 0 29)
     list(APPEND town_pictures images/Effects/Fireworks/${colour}/${frame})
   endforeach()
 endforeach()
+foreach(frame RANGE 0 56)
+  string(LENGTH "${frame}" digits)
+  if(digits EQUAL 1)
+    set(frame 0${frame})
+  endif()
+  list(APPEND town_pictures images/Effects/SpecialAction/Confetti/${frame})
+endforeach()
 list(APPEND town_pictures images/Effects/SpecialAction/Balloon_Red images/Effects/SpecialAction/Balloon_Blue)
 # Construction frames 00..05 and demolition frames 01..05 of the kinds that
 # vans build and tear down.

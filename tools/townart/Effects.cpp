@@ -3,6 +3,8 @@
 //    smoke rolling out and thinning, bits flying (a demolition's blast);
 //  - images/Effects/Fireworks/<Purple|Red|Yellow>/00..29, 96 x 96: a rocket
 //    climbing to the middle, its burst of sparks falling and fading;
+//  - images/Effects/SpecialAction/Confetti/00..56, 128 x 128: a burst of
+//    confetti over a building whose special ability starts;
 //  - images/Effects/SpecialAction/Balloon_Red, Balloon_Blue, 18 x 30.
 #include <cmath>
 #include <cstdio>
@@ -14,7 +16,7 @@ namespace TownArt {
 
 namespace {
 
-constexpr int ExplosionFrames = 18, FireworkFrames = 30;
+constexpr int ExplosionFrames = 18, FireworkFrames = 30, ConfettiFrames = 57;
 
 void Glow(cairo_t* cr, double x, double y, double r, const Colour& c, double alpha) {
   cairo_pattern_t* p = cairo_pattern_create_radial(x, y, 0, x, y, r);
@@ -110,6 +112,35 @@ Tools::Image Firework(const Colour& colour, int frame) {
   return picture.ToImage();
 }
 
+// Confetti thrown up over a building and fluttering down, 128 x 128.
+Tools::Image Confetti(int frame) {
+  Picture picture(128, 128);
+  cairo_t* cr = picture.Cr();
+  const double t = frame / double(ConfettiFrames - 1);
+  static const Colour colours[] = {Hex(0xE84A5F), Hex(0xFFD23F), Hex(0x3F86C9), Hex(0x6FBF4A), Hex(0xB36AE2),
+                                   Hex(0xFF8C42)};
+  Rng rng(900);
+  for (int i = 0; i < 60; ++i) {
+    double a = rng.Range(-Pi * 0.85, -Pi * 0.15), v = rng.Range(50, 95), drift = rng.Range(-12, 12);
+    double spin = rng.Range(4, 10), phase = rng.Range(0, 2 * Pi), start = rng.Range(0, 0.15);
+    const Colour c = colours[i % 6];
+    double u = std::max(0.0, t - start) / (1 - start);
+    if (t < start) continue;
+    // Thrown up fast, slowed by the air, then falling at a flutter.
+    double rise = 1 - std::exp(-u * 5);
+    double x = 64 + std::cos(a) * v * 0.6 * rise + drift * u + std::sin(u * spin + phase) * 4;
+    double y = 100 + std::sin(a) * v * rise + 70 * u * u;
+    double fade = u < 0.75 ? 1.0 : 1 - (u - 0.75) / 0.25;
+    double flip = std::abs(std::cos(u * spin * 2 + phase));
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, phase + u * spin);
+    Fill(cr, [=](cairo_t* k) { cairo_rectangle(k, -2, -1.2 * flip - 0.2, 4, 2.4 * flip + 0.4); }, c, fade);
+    cairo_restore(cr);
+  }
+  return picture.ToImage();
+}
+
 Tools::Image Balloon(const Colour& colour) {
   Picture picture(18, 30);
   cairo_t* cr = picture.Cr();
@@ -146,6 +177,10 @@ void AddEffectPictures(Recipes& out) {
       Colour c = shell.C;
       out.push_back({name, [c, f] { return Firework(c, f); }});
     }
+  }
+  for (int f = 0; f < ConfettiFrames; ++f) {
+    std::snprintf(name, sizeof name, "images/Effects/SpecialAction/Confetti/%02i", f);
+    out.push_back({name, [f] { return Confetti(f); }});
   }
   out.push_back({"images/Effects/SpecialAction/Balloon_Red", [] { return Balloon(Hex(0xE8404A)); }});
   out.push_back({"images/Effects/SpecialAction/Balloon_Blue", [] { return Balloon(Hex(0x3F86C9)); }});
