@@ -90,7 +90,8 @@ TEST(TownPictures, EveryPictureTheMapLoadsIsThereWithItsFootprintInTheMiddle) {
       ASSERT_NE(picture, nullptr) << name;
       // The map centres a picture on its footprint: what overhangs it does so
       // by whole pixels, as much on each side.
-      int overX = picture->GetWidth() - footprint.Width * Square, overY = picture->GetHeight() - footprint.Height * Square;
+      int overX = picture->GetWidth() - footprint.Width * Square,
+          overY = picture->GetHeight() - footprint.Height * Square;
       EXPECT_GE(overX, 0) << name;
       EXPECT_GE(overY, 0) << name;
       EXPECT_EQ(overX % 2, 0) << name;
@@ -191,9 +192,8 @@ TEST(TownPictures, LevelLandscapesCoverTheirMapsInTiles) {
     std::string image = Attribute(map, "backgroundImage");
     int width = 0, height = 0;
     ASSERT_EQ(std::sscanf(Attribute(map, "backgroundSize").c_str(), "%i %i", &width, &height), 2);
-    BackgroundTiles tiles = LayOutBackgroundTiles(Tessel::String(image.c_str()), [](const Tessel::String& name) {
-      return HasPicture(name.CStr());
-    });
+    BackgroundTiles tiles = LayOutBackgroundTiles(Tessel::String(image.c_str()),
+                                                  [](const Tessel::String& name) { return HasPicture(name.CStr()); });
     ASSERT_GT(tiles.Columns, 0) << level;
     ASSERT_GT(tiles.Rows, 0) << level;
     // The rows and columns add up to the picture, each row and column even.
@@ -208,7 +208,8 @@ TEST(TownPictures, LevelLandscapesCoverTheirMapsInTiles) {
     for (int r = 0; r < tiles.Rows; ++r) {
       int h = Picture(tiles.Names[r * tiles.Columns].CStr()).GetHeight();
       total += h;
-      for (int c = 1; c < tiles.Columns; ++c) EXPECT_EQ(Picture(tiles.Names[c + r * tiles.Columns].CStr()).GetHeight(), h);
+      for (int c = 1; c < tiles.Columns; ++c)
+        EXPECT_EQ(Picture(tiles.Names[c + r * tiles.Columns].CStr()).GetHeight(), h);
     }
     EXPECT_EQ(total, height) << level;
     // A landscape is opaque everywhere.
@@ -295,7 +296,8 @@ TEST(TownPictures, PedestriansAreStripsOfTwentyFiveFramesInBothSeasons) {
   EXPECT_GT(normal, 0);
   EXPECT_EQ(winter, normal);
   for (int i = 1; i <= normal; ++i) {
-    for (const std::string& name : {Name("%s%02i", "images/Pedestrians/", i), Name("%s%02is", "images/Pedestrians/", i)}) {
+    for (const std::string& name :
+         {Name("%s%02i", "images/Pedestrians/", i), Name("%s%02is", "images/Pedestrians/", i)}) {
       Tools::Image strip = Picture(name);
       EXPECT_EQ(strip.GetWidth(), 25 * 10) << name;
       EXPECT_EQ(strip.GetHeight(), 22) << name;

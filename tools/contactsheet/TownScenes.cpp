@@ -25,12 +25,12 @@ struct KindShape {
   int Width, Height, Pictures;
 };
 const KindShape Kinds[] = {
-    {"Bungalow", 3, 3, 4},   {"BrickHouse", 3, 3, 4}, {"TwoStorey", 3, 3, 4},    {"Duplex", 3, 2, 4},
-    {"Apartments", 3, 3, 4}, {"Mansion", 4, 2, 4},    {"Chateau", 4, 3, 4},      {"Office", 3, 2, 3},
-    {"Workshop", 2, 2, 1},   {"Shop", 2, 2, 1},       {"AmusementPark", 3, 3, 1}, {"Cinema", 4, 3, 1},
-    {"Dealership", 4, 3, 1}, {"Tree", 1, 1, 1},       {"Fountain", 1, 1, 1},     {"Park", 2, 2, 1},
-    {"Statue", 2, 2, 1},     {"ChineseGarden", 3, 3, 1}, {"Bridge", 4, 1, 1},    {"Stadium", 5, 4, 1},
-    {"SteelWorks", 5, 5, 1}, {"WindPowerplant", 7, 6, 1}, {"Airport", 12, 3, 1}, {"Hotel", 5, 4, 1},
+    {"Bungalow", 3, 3, 4},   {"BrickHouse", 3, 3, 4},     {"TwoStorey", 3, 3, 4},     {"Duplex", 3, 2, 4},
+    {"Apartments", 3, 3, 4}, {"Mansion", 4, 2, 4},        {"Chateau", 4, 3, 4},       {"Office", 3, 2, 3},
+    {"Workshop", 2, 2, 1},   {"Shop", 2, 2, 1},           {"AmusementPark", 3, 3, 1}, {"Cinema", 4, 3, 1},
+    {"Dealership", 4, 3, 1}, {"Tree", 1, 1, 1},           {"Fountain", 1, 1, 1},      {"Park", 2, 2, 1},
+    {"Statue", 2, 2, 1},     {"ChineseGarden", 3, 3, 1},  {"Bridge", 4, 1, 1},        {"Stadium", 5, 4, 1},
+    {"SteelWorks", 5, 5, 1}, {"WindPowerplant", 7, 6, 1}, {"Airport", 12, 3, 1},      {"Hotel", 5, 4, 1},
 };
 
 const KindShape* FindKind(const std::string& name) {
@@ -41,8 +41,8 @@ const KindShape* FindKind(const std::string& name) {
 
 // The corner pieces by road mask (top-left, top-right, bottom-left, bottom-right).
 const int CornerTable[16][4] = {
-    {10, 11, 14, 15}, {0, 11, 4, 15}, {10, 1, 14, 5}, {0, 1, 4, 5}, {10, 11, 6, 7}, {0, 11, 12, 7},
-    {10, 1, 6, 13},   {0, 1, 12, 13}, {2, 3, 14, 15}, {8, 3, 4, 15}, {2, 9, 14, 5}, {8, 9, 4, 5},
+    {10, 11, 14, 15}, {0, 11, 4, 15}, {10, 1, 14, 5}, {0, 1, 4, 5},   {10, 11, 6, 7}, {0, 11, 12, 7},
+    {10, 1, 6, 13},   {0, 1, 12, 13}, {2, 3, 14, 15}, {8, 3, 4, 15},  {2, 9, 14, 5},  {8, 9, 4, 5},
     {2, 3, 6, 7},     {8, 3, 12, 7},  {2, 9, 6, 13},  {8, 9, 12, 13},
 };
 
@@ -130,8 +130,10 @@ public:
     cairo_surface_t* image = nullptr;
     for (int n = std::min(level, kind.Pictures - 1); n >= 0 && !image; --n) {
       char name[128];
-      if (land.empty()) std::snprintf(name, sizeof name, "images/buildings/%s/%02i", kind.Name, n + 1);
-      else std::snprintf(name, sizeof name, "images/buildings/%s/Decor/%s%02i", kind.Name, land.c_str(), n + 1);
+      if (land.empty())
+        std::snprintf(name, sizeof name, "images/buildings/%s/%02i", kind.Name, n + 1);
+      else
+        std::snprintf(name, sizeof name, "images/buildings/%s/Decor/%s%02i", kind.Name, land.c_str(), n + 1);
       image = Image(name);
     }
     if (!image) return;
@@ -333,7 +335,8 @@ bool WriteLevelScene(const std::string& data, const std::string& level, const st
     std::vector<int> upgrade = Numbers(Attribute(e, "upgrade"));
     int level = upgrade.empty() ? 0 : upgrade[0];
     double sx = offset[0] + at[0] * Square, sy = offset[1] + at[1] * Square;
-    items.push_back({sy + kind->Height * Square, [&scene, kind, level, sx, sy] { scene.DrawBuilding(*kind, level, sx, sy); }});
+    items.push_back(
+        {sy + kind->Height * Square, [&scene, kind, level, sx, sy] { scene.DrawBuilding(*kind, level, sx, sy); }});
   }
   std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.Order < b.Order; });
   for (const Item& item : items) item.Draw();

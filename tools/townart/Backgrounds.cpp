@@ -127,10 +127,13 @@ void DrawWaves(Picture& picture, const LevelLand& land, uint64_t seed) {
   for (int i = 0; i < land.Width * land.Height / 900; ++i) {
     double x = rng.Range(0, land.Width), y = rng.Range(0, land.Height), w = rng.Range(4, 9);
     if (land.Water(x, y) > -8) continue;
-    Stroke(cr, [=](cairo_t* c) {
-      cairo_move_to(c, x - w, y);
-      cairo_curve_to(c, x - w / 2, y - 2, x + w / 2, y - 2, x + w, y);
-    }, Hex(0xE6FAFF), 1.0, 0.5);
+    Stroke(
+        cr,
+        [=](cairo_t* c) {
+          cairo_move_to(c, x - w, y);
+          cairo_curve_to(c, x - w / 2, y - 2, x + w / 2, y - 2, x + w, y);
+        },
+        Hex(0xE6FAFF), 1.0, 0.5);
   }
 }
 
@@ -138,9 +141,8 @@ Tools::Image DrawTile(const LevelLand& land, int column, int row) {
   const int x0 = column * TileSize, y0 = row * TileSize;
   const int w = std::min(TileSize, land.Width - x0), h = std::min(TileSize, land.Height - y0);
   Picture picture(w + 2 * Margin, h + 2 * Margin);
-  PaintPixels(picture, [&](int px, int py) {
-    return GroundTexel(land, px - Margin + x0 + 0.5, py - Margin + y0 + 0.5);
-  });
+  PaintPixels(picture,
+              [&](int px, int py) { return GroundTexel(land, px - Margin + x0 + 0.5, py - Margin + y0 + 0.5); });
   cairo_t* cr = picture.Cr();
   cairo_translate(cr, Margin - x0, Margin - y0);
   DrawWaves(picture, land, 77);
@@ -191,10 +193,13 @@ LevelLand Meadowbrook() {
       double a = rng.Range(0, 2 * Pi), r = rng.Range(50, 60);
       double x = 832 + std::cos(a) * r, y = 184 + std::sin(a) * r * 0.95;
       for (int k = 0; k < 3; ++k)
-        Stroke(cr, [=](cairo_t* c) {
-          cairo_move_to(c, x + k, y);
-          cairo_line_to(c, x + k + (k - 1) * 1.5, y - 6 - k);
-        }, Hex(0x3E7A2A), 0.9, 0.9);
+        Stroke(
+            cr,
+            [=](cairo_t* c) {
+              cairo_move_to(c, x + k, y);
+              cairo_line_to(c, x + k + (k - 1) * 1.5, y - 6 - k);
+            },
+            Hex(0x3E7A2A), 0.9, 0.9);
     }
   };
   return land;
@@ -249,8 +254,10 @@ LevelLand Harbourside() {
     // Rocks on the point where the lighthouse stands.
     for (int i = 0; i < 9; ++i) {
       double x = 1256 + rng.Range(0, 40), y = 600 + rng.Range(0, 45), r = rng.Range(4, 9);
-      GroundShadow(picture, [=](cairo_t* c) { Ellipse(c, x + 2, y + 2, r, r * 0.7); }, 0, 0, 2, 0.3);
-      Shade(cr, [=](cairo_t* c) { Ellipse(c, x, y, r, r * 0.7); }, Hex(0x9A948A), 0.9, 0.25, 0.15);
+      GroundShadow(
+          picture, [=](cairo_t* c) { Ellipse(c, x + 2, y + 2, r, r * 0.7); }, 0, 0, 2, 0.3);
+      Shade(
+          cr, [=](cairo_t* c) { Ellipse(c, x, y, r, r * 0.7); }, Hex(0x9A948A), 0.9, 0.25, 0.15);
     }
   };
   return land;

@@ -27,18 +27,21 @@ void SeasonTouches(Lot& lot, Landscape land, uint64_t seed) {
       cairo_save(cr);
       cairo_translate(cr, x, y);
       cairo_rotate(cr, rot);
-      Fill(cr, [](cairo_t* k) { Ellipse(k, 0, 0, 1.7, 1.0); }, c, 0.95);
+      Fill(
+          cr, [](cairo_t* k) { Ellipse(k, 0, 0, 1.7, 1.0); }, c, 0.95);
       cairo_restore(cr);
     }
     return;
   }
   for (double x = lot.X + 3; x < lot.X + lot.W - 6; x += rng.Range(8, 14)) {
     double w = rng.Range(6, 12), h = rng.Range(2.5, 4);
-    Shade(cr, [=](cairo_t* k) { RoundedRect(k, x, bandBottom - h, w, h, h / 2); }, Hex(0xF4F8FC), 0.5, 0.1, 0.12);
+    Shade(
+        cr, [=](cairo_t* k) { RoundedRect(k, x, bandBottom - h, w, h, h / 2); }, Hex(0xF4F8FC), 0.5, 0.1, 0.12);
   }
   for (int i = 0; i < int(lot.W * 0.3); ++i) {
     double x = rng.Range(lot.X + 2, lot.X + lot.W - 2), y = rng.Range(lot.Y + 2, lot.Y + lot.H - 2);
-    Fill(cr, [=](cairo_t* k) { Ellipse(k, x, y, 0.9, 0.9); }, Hex(0xFFFFFF), 0.8);
+    Fill(
+        cr, [=](cairo_t* k) { Ellipse(k, x, y, 0.9, 0.9); }, Hex(0xFFFFFF), 0.8);
   }
 }
 
@@ -83,10 +86,11 @@ const BuildingShape* FindBuildingShape(const std::string& name) {
 Tools::Image DrawBuildingPicture(const BuildingShape& shape, int level, Landscape land) {
   Picture picture(shape.PictureWidth(), shape.PictureHeight());
   SetSnowyRoofs(PaletteOf(land).SnowOnTop);
-  Lot lot{picture, picture.Cr(), double(SidePad), double(shape.Rise), shape.Columns * 40.0, shape.Rows * 40.0, level,
-          PaletteOf(land)};
+  Lot lot{picture,           picture.Cr(), double(SidePad), double(shape.Rise), shape.Columns * 40.0,
+          shape.Rows * 40.0, level,        PaletteOf(land)};
   shape.Draw(lot);
-  if (land == LAND_Fall || land == LAND_Snow) SeasonTouches(lot, land, uint64_t(shape.Columns * 31 + shape.Rows * 7 + level));
+  if (land == LAND_Fall || land == LAND_Snow)
+    SeasonTouches(lot, land, uint64_t(shape.Columns * 31 + shape.Rows * 7 + level));
   return picture.ToImage();
 }
 

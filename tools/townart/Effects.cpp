@@ -72,8 +72,9 @@ Tools::Image Explosion(int frame) {
     cairo_save(cr);
     cairo_translate(cr, x, y);
     cairo_rotate(cr, rot);
-    Fill(cr, [=](cairo_t* c) { cairo_rectangle(c, -w, -w * 0.6, 2 * w, 1.2 * w); }, i % 3 ? Hex(0x5A4A3A) : Hex(0xB5543A),
-         std::min(1.0, 1.6 - t));
+    Fill(
+        cr, [=](cairo_t* c) { cairo_rectangle(c, -w, -w * 0.6, 2 * w, 1.2 * w); },
+        i % 3 ? Hex(0x5A4A3A) : Hex(0xB5543A), std::min(1.0, 1.6 - t));
     cairo_restore(cr);
   }
   return picture.ToImage();
@@ -101,10 +102,13 @@ Tools::Image Firework(const Colour& colour, int frame) {
     double x = cx + std::cos(a) * v * ease, y = cy + std::sin(a) * v * ease + 14 * t * t;
     // A short streak behind each spark.
     double tx = cx + std::cos(a) * v * ease * 0.86, ty = cy + std::sin(a) * v * ease * 0.86 + 14 * t * t * 0.8;
-    Stroke(cr, [=](cairo_t* c) {
-      cairo_move_to(c, tx, ty);
-      cairo_line_to(c, x, y);
-    }, colour, 1.2, 0.6 * fade);
+    Stroke(
+        cr,
+        [=](cairo_t* c) {
+          cairo_move_to(c, tx, ty);
+          cairo_line_to(c, x, y);
+        },
+        colour, 1.2, 0.6 * fade);
     Glow(cr, x, y, 3.4, colour.Lighter(0.3), fade);
     Glow(cr, x, y, 1.6, colour.Lighter(0.6), fade);
     if ((i + frame) % 4 == 0) Glow(cr, x, y, 1.4, Hex(0xFFFFFF), fade);
@@ -117,8 +121,8 @@ Tools::Image Confetti(int frame) {
   Picture picture(128, 128);
   cairo_t* cr = picture.Cr();
   const double t = frame / double(ConfettiFrames - 1);
-  static const Colour colours[] = {Hex(0xE84A5F), Hex(0xFFD23F), Hex(0x3F86C9), Hex(0x6FBF4A), Hex(0xB36AE2),
-                                   Hex(0xFF8C42)};
+  static const Colour colours[] = {Hex(0xE84A5F), Hex(0xFFD23F), Hex(0x3F86C9),
+                                   Hex(0x6FBF4A), Hex(0xB36AE2), Hex(0xFF8C42)};
   Rng rng(900);
   for (int i = 0; i < 60; ++i) {
     double a = rng.Range(-Pi * 0.85, -Pi * 0.15), v = rng.Range(50, 95), drift = rng.Range(-12, 12);
@@ -135,7 +139,8 @@ Tools::Image Confetti(int frame) {
     cairo_save(cr);
     cairo_translate(cr, x, y);
     cairo_rotate(cr, phase + u * spin);
-    Fill(cr, [=](cairo_t* k) { cairo_rectangle(k, -2, -1.2 * flip - 0.2, 4, 2.4 * flip + 0.4); }, c, fade);
+    Fill(
+        cr, [=](cairo_t* k) { cairo_rectangle(k, -2, -1.2 * flip - 0.2, 4, 2.4 * flip + 0.4); }, c, fade);
     cairo_restore(cr);
   }
   return picture.ToImage();
@@ -144,18 +149,30 @@ Tools::Image Confetti(int frame) {
 Tools::Image Balloon(const Colour& colour) {
   Picture picture(18, 30);
   cairo_t* cr = picture.Cr();
-  Stroke(cr, [](cairo_t* c) {
-    cairo_move_to(c, 9, 20);
-    cairo_curve_to(c, 7, 23, 11, 26, 9, 29.5);
-  }, Hex(0x6A6A6A), 0.7);
-  Shade(cr, [](cairo_t* c) {
-    cairo_move_to(c, 9, 20);
-    cairo_curve_to(c, 1, 16, 1, 2, 9, 2);
-    cairo_curve_to(c, 17, 2, 17, 16, 9, 20);
-    cairo_close_path(c);
-  }, colour, 0.9, 0.3, 0.15);
-  Fill(cr, [](cairo_t* c) { Polygon(c, {7.5, 21.5, 10.5, 21.5, 9, 19.5}); }, colour.Darker(0.2));
-  Fill(cr, [](cairo_t* c) { Ellipse(c, 6.5, 7, 1.8, 3); }, Hex(0xFFFFFF), 0.55);
+  Stroke(
+      cr,
+      [](cairo_t* c) {
+        cairo_move_to(c, 9, 20);
+        cairo_curve_to(c, 7, 23, 11, 26, 9, 29.5);
+      },
+      Hex(0x6A6A6A), 0.7);
+  Shade(
+      cr,
+      [](cairo_t* c) {
+        cairo_move_to(c, 9, 20);
+        cairo_curve_to(c, 1, 16, 1, 2, 9, 2);
+        cairo_curve_to(c, 17, 2, 17, 16, 9, 20);
+        cairo_close_path(c);
+      },
+      colour, 0.9, 0.3, 0.15);
+  Fill(
+      cr,
+      [](cairo_t* c) {
+        Polygon(c, {7.5, 21.5, 10.5, 21.5, 9, 19.5});
+      },
+      colour.Darker(0.2));
+  Fill(
+      cr, [](cairo_t* c) { Ellipse(c, 6.5, 7, 1.8, 3); }, Hex(0xFFFFFF), 0.55);
   return picture.ToImage();
 }
 

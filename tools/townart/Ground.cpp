@@ -36,10 +36,13 @@ Tools::Image DrawGrass() {
     double a = rng.Range(0.35, 0.6);
     for (int wx = -1; wx <= 1; ++wx)
       for (int wy = -1; wy <= 1; ++wy)
-        Stroke(cr, [=](cairo_t* c2) {
-          cairo_move_to(c2, x + wx * 40, y + wy * 40);
-          cairo_line_to(c2, x + wx * 40 + lean, y + wy * 40 - len);
-        }, c, 0.8, a);
+        Stroke(
+            cr,
+            [=](cairo_t* c2) {
+              cairo_move_to(c2, x + wx * 40, y + wy * 40);
+              cairo_line_to(c2, x + wx * 40 + lean, y + wy * 40 - len);
+            },
+            c, 0.8, a);
   }
   return picture.ToImage();
 }
@@ -59,11 +62,14 @@ Tools::Image DrawWater() {
     double x = rng.Range(0, 40), y = rng.Range(0, 40), w = rng.Range(3, 6);
     for (int wx = -1; wx <= 1; ++wx)
       for (int wy = -1; wy <= 1; ++wy)
-        Stroke(cr, [=](cairo_t* c) {
-          cairo_move_to(c, x + wx * 40 - w, y + wy * 40);
-          cairo_curve_to(c, x + wx * 40 - w / 2, y + wy * 40 - 1.2, x + wx * 40 + w / 2, y + wy * 40 - 1.2,
-                         x + wx * 40 + w, y + wy * 40);
-        }, Hex(0xE6FAFF), 0.9, 0.55);
+        Stroke(
+            cr,
+            [=](cairo_t* c) {
+              cairo_move_to(c, x + wx * 40 - w, y + wy * 40);
+              cairo_curve_to(c, x + wx * 40 - w / 2, y + wy * 40 - 1.2, x + wx * 40 + w / 2, y + wy * 40 - 1.2,
+                             x + wx * 40 + w, y + wy * 40);
+            },
+            Hex(0xE6FAFF), 0.9, 0.55);
   }
   return picture.ToImage();
 }
@@ -88,10 +94,14 @@ Tools::Image DrawPremium() {
   cairo_set_source(cr, wash);
   cairo_fill(cr);
   cairo_pattern_destroy(wash);
-  Stroke(cr, [](cairo_t* c) { RoundedRect(c, 2.5, 2.5, 35, 35, 5); }, Hex(0xFFF0B0), 1.2, 0.75);
-  Stroke(cr, [](cairo_t* c) { RoundedRect(c, 3.6, 3.6, 32.8, 32.8, 4); }, Hex(0xB8862A), 0.8, 0.45);
-  Fill(cr, [](cairo_t* c) { FourPointStar(c, 20, 20, 6); }, Hex(0xFFF6C8), 0.65);
-  Fill(cr, [](cairo_t* c) { FourPointStar(c, 29, 11, 2.6); }, Hex(0xFFF6C8), 0.55);
+  Stroke(
+      cr, [](cairo_t* c) { RoundedRect(c, 2.5, 2.5, 35, 35, 5); }, Hex(0xFFF0B0), 1.2, 0.75);
+  Stroke(
+      cr, [](cairo_t* c) { RoundedRect(c, 3.6, 3.6, 32.8, 32.8, 4); }, Hex(0xB8862A), 0.8, 0.45);
+  Fill(
+      cr, [](cairo_t* c) { FourPointStar(c, 20, 20, 6); }, Hex(0xFFF6C8), 0.65);
+  Fill(
+      cr, [](cairo_t* c) { FourPointStar(c, 29, 11, 2.6); }, Hex(0xFFF6C8), 0.55);
   return picture.ToImage();
 }
 
@@ -101,16 +111,21 @@ Tools::Image DrawAreaBorders() {
   // A soft band of light inside the edge, then the line itself.
   for (int i = 0; i < 6; ++i) {
     double inset = 2 + i;
-    Stroke(cr, [=](cairo_t* c) { RoundedRect(c, inset, inset, 120 - 2 * inset, 120 - 2 * inset, 8); },
-           Hex(0xFFF4D0), 1.0, 0.16 * (1 - i / 6.0));
+    Stroke(
+        cr, [=](cairo_t* c) { RoundedRect(c, inset, inset, 120 - 2 * inset, 120 - 2 * inset, 8); }, Hex(0xFFF4D0), 1.0,
+        0.16 * (1 - i / 6.0));
   }
-  Stroke(cr, [](cairo_t* c) { RoundedRect(c, 2, 2, 116, 116, 8); }, Hex(0x4A3A1A), 3.2, 0.35);
-  Stroke(cr, [](cairo_t* c) { RoundedRect(c, 2, 2, 116, 116, 8); }, Hex(0xFFF4D0), 1.8, 0.95);
+  Stroke(
+      cr, [](cairo_t* c) { RoundedRect(c, 2, 2, 116, 116, 8); }, Hex(0x4A3A1A), 3.2, 0.35);
+  Stroke(
+      cr, [](cairo_t* c) { RoundedRect(c, 2, 2, 116, 116, 8); }, Hex(0xFFF4D0), 1.8, 0.95);
   // Corner marks: small stakes with a flag of the company's brass.
   for (int corner = 0; corner < 4; ++corner) {
     double x = corner % 2 ? 110 : 10, y = corner / 2 ? 110 : 10;
-    Fill(cr, [=](cairo_t* c) { Ellipse(c, x, y, 2.6, 2.6); }, Hex(0xC99A3C), 0.95);
-    Stroke(cr, [=](cairo_t* c) { Ellipse(c, x, y, 2.6, 2.6); }, Hex(0x6E4E1E), 0.8, 0.9);
+    Fill(
+        cr, [=](cairo_t* c) { Ellipse(c, x, y, 2.6, 2.6); }, Hex(0xC99A3C), 0.95);
+    Stroke(
+        cr, [=](cairo_t* c) { Ellipse(c, x, y, 2.6, 2.6); }, Hex(0x6E4E1E), 0.8, 0.9);
   }
   return picture.ToImage();
 }
@@ -119,24 +134,32 @@ Tools::Image DrawBuildingBase() {
   Picture picture(120, 120);
   cairo_t* cr = picture.Cr();
   const Colour stone = Hex(0xD8D0C0);
-  GroundShadow(picture, [](cairo_t* c) { RoundedRect(c, 3, 3, 114, 114, 7); }, 1.5, 2, 2, 0.35);
-  Shade(cr, [](cairo_t* c) { RoundedRect(c, 3, 3, 114, 114, 7); }, stone, 1.2, 0.12, 0.06);
+  GroundShadow(
+      picture, [](cairo_t* c) { RoundedRect(c, 3, 3, 114, 114, 7); }, 1.5, 2, 2, 0.35);
+  Shade(
+      cr, [](cairo_t* c) { RoundedRect(c, 3, 3, 114, 114, 7); }, stone, 1.2, 0.12, 0.06);
   cairo_save(cr);
   cairo_new_path(cr);
   RoundedRect(cr, 3, 3, 114, 114, 7);
   cairo_clip(cr);
   for (double v = 3 + 10; v < 117; v += 10) {
-    Stroke(cr, [=](cairo_t* c) {
-      cairo_move_to(c, 3, v);
-      cairo_line_to(c, 117, v);
-    }, stone.Darker(0.18), 0.6, 0.6);
+    Stroke(
+        cr,
+        [=](cairo_t* c) {
+          cairo_move_to(c, 3, v);
+          cairo_line_to(c, 117, v);
+        },
+        stone.Darker(0.18), 0.6, 0.6);
   }
   for (int row = 0; row < 12; ++row)
     for (double u = 3 + (row % 2) * 10; u < 117; u += 20)
-      Stroke(cr, [=](cairo_t* c) {
-        cairo_move_to(c, u, 3 + row * 10);
-        cairo_line_to(c, u, 13 + row * 10);
-      }, stone.Darker(0.18), 0.6, 0.6);
+      Stroke(
+          cr,
+          [=](cairo_t* c) {
+            cairo_move_to(c, u, 3 + row * 10);
+            cairo_line_to(c, u, 13 + row * 10);
+          },
+          stone.Darker(0.18), 0.6, 0.6);
   cairo_restore(cr);
   return picture.ToImage();
 }
@@ -168,18 +191,23 @@ Tools::Image DrawPit(int columns, int rows) {
   Rng rng(uint64_t(columns * 31 + rows));
   for (int i = 0; i < columns * rows * 3; ++i) {
     double x = rng.Range(inset + 8, w - inset - 8), y = rng.Range(inset + 8, h - inset - 8), r = rng.Range(1.2, 2.6);
-    Shade(cr, [=](cairo_t* c) { Ellipse(c, x, y, r, r * 0.75); }, Hex(0xA8A096), 0.6, 0.3, 0.1);
+    Shade(
+        cr, [=](cairo_t* c) { Ellipse(c, x, y, r, r * 0.75); }, Hex(0xA8A096), 0.6, 0.3, 0.1);
   }
   // Stakes at the corners with the string between them.
   const double s = 3;
   double pts[4][2] = {{s, s}, {w - s, s}, {w - s, h - s}, {s, h - s}};
-  Stroke(cr, [&](cairo_t* c) {
-    cairo_move_to(c, pts[0][0], pts[0][1]);
-    for (int i = 1; i <= 4; ++i) cairo_line_to(c, pts[i % 4][0], pts[i % 4][1]);
-  }, Hex(0xF2E6C8), 0.8, 0.9);
+  Stroke(
+      cr,
+      [&](cairo_t* c) {
+        cairo_move_to(c, pts[0][0], pts[0][1]);
+        for (int i = 1; i <= 4; ++i) cairo_line_to(c, pts[i % 4][0], pts[i % 4][1]);
+      },
+      Hex(0xF2E6C8), 0.8, 0.9);
   for (auto& p : pts) {
     double x = p[0], y = p[1];
-    Fill(cr, [=](cairo_t* c) { cairo_rectangle(c, x - 1.5, y - 1.5, 3, 3); }, Hex(0xE0502A), 1);
+    Fill(
+        cr, [=](cairo_t* c) { cairo_rectangle(c, x - 1.5, y - 1.5, 3, 3); }, Hex(0xE0502A), 1);
   }
   return picture.ToImage();
 }
@@ -191,13 +219,17 @@ Tools::Image DrawPitBridge() {
   // Two rows of piles across the span, joined by beams.
   for (int row = 0; row < 2; ++row) {
     double y = row ? 32 : 8;
-    GroundShadow(picture, [=](cairo_t* c) { cairo_rectangle(c, 6, y - 2, 148, 4); }, 2, 2, 2, 0.3);
-    Shade(cr, [=](cairo_t* c) { RoundedRect(c, 6, y - 2, 148, 4, 1.5); }, wood, 0.8);
+    GroundShadow(
+        picture, [=](cairo_t* c) { cairo_rectangle(c, 6, y - 2, 148, 4); }, 2, 2, 2, 0.3);
+    Shade(
+        cr, [=](cairo_t* c) { RoundedRect(c, 6, y - 2, 148, 4, 1.5); }, wood, 0.8);
   }
   for (double x = 10; x <= 150; x += 20) {
     BlobShadow(picture, x + 2, 22, 3, 14, 0.25);
-    Shade(cr, [=](cairo_t* c) { RoundedRect(c, x - 3, 5, 6, 30, 2); }, wood.Darker(0.1), 0.9);
-    Fill(cr, [=](cairo_t* c) { Ellipse(c, x, 6.5, 2.4, 1.6); }, wood.Lighter(0.35), 1);
+    Shade(
+        cr, [=](cairo_t* c) { RoundedRect(c, x - 3, 5, 6, 30, 2); }, wood.Darker(0.1), 0.9);
+    Fill(
+        cr, [=](cairo_t* c) { Ellipse(c, x, 6.5, 2.4, 1.6); }, wood.Lighter(0.35), 1);
   }
   return picture.ToImage();
 }
@@ -213,7 +245,8 @@ void AddGroundPictures(Recipes& out) {
   const int pits[][2] = {{2, 2}, {2, 3}, {3, 2}, {3, 3}, {4, 2}, {4, 3}, {5, 4}};
   for (auto& p : pits) {
     int c = p[0], r = p[1];
-    out.push_back({"images/buildings/Pit" + std::to_string(c) + "x" + std::to_string(r), [c, r] { return DrawPit(c, r); }});
+    out.push_back(
+        {"images/buildings/Pit" + std::to_string(c) + "x" + std::to_string(r), [c, r] { return DrawPit(c, r); }});
   }
   out.push_back({"images/buildings/PitBridge", DrawPitBridge});
 }

@@ -35,13 +35,17 @@ void Parasol(Picture& picture, double x, double y, const Colour& a, const Colour
   BlobShadow(picture, x + 4, y + 3, 7, 4, 0.25);
   for (int i = 0; i < 8; ++i) {
     double a0 = i * Pi / 4, a1 = a0 + Pi / 4;
-    Fill(cr, [=](cairo_t* c) {
-      cairo_move_to(c, x, y - 8);
-      cairo_arc(c, x, y - 8, 7, a0, a1);
-      cairo_close_path(c);
-    }, i % 2 ? a : b);
+    Fill(
+        cr,
+        [=](cairo_t* c) {
+          cairo_move_to(c, x, y - 8);
+          cairo_arc(c, x, y - 8, 7, a0, a1);
+          cairo_close_path(c);
+        },
+        i % 2 ? a : b);
   }
-  Stroke(cr, [=](cairo_t* c) { Ellipse(c, x, y - 8, 7, 7); }, OutlineOf(a), 0.6);
+  Stroke(
+      cr, [=](cairo_t* c) { Ellipse(c, x, y - 8, 7, 7); }, OutlineOf(a), 0.6);
 }
 
 }  // namespace
@@ -61,12 +65,16 @@ void DrawBungalow(Lot& lot) {
   BlockShadow(lot.P, hx, hy, hw, hd, hh + 10);
   if (lot.Level >= 2) {
     GableHouseX(cr, X + 92, Y + 38, 22, 30, 15, 7, Cream.Darker(0.05), Terracotta.Darker(0.1));
-    Fill(cr, [=](cairo_t* c) { cairo_rectangle(c, X + 95, Y + 56, 16, 12); }, Hex(0xD8D2C6));
+    Fill(
+        cr, [=](cairo_t* c) { cairo_rectangle(c, X + 95, Y + 56, 16, 12); }, Hex(0xD8D2C6));
     for (int i = 0; i < 4; ++i)
-      Stroke(cr, [=](cairo_t* c) {
-        cairo_move_to(c, X + 95, Y + 58.5 + i * 3);
-        cairo_line_to(c, X + 111, Y + 58.5 + i * 3);
-      }, Hex(0xA8A296), 0.6);
+      Stroke(
+          cr,
+          [=](cairo_t* c) {
+            cairo_move_to(c, X + 95, Y + 58.5 + i * 3);
+            cairo_line_to(c, X + 111, Y + 58.5 + i * 3);
+          },
+          Hex(0xA8A296), 0.6);
   }
   HipHouse(cr, hx, hy, hw, hd, hh, 17, Cream, Terracotta);
   const double wallTop = hy + hd - hh;
@@ -112,10 +120,13 @@ void DrawBrickHouse(Lot& lot) {
   Polygon(cr, {hx, hy + hd, hx + hw, hy + hd, hx + hw, hy + hd - hh, hx + hw / 2, hy + hd - hh - 18, hx, hy + hd - hh});
   cairo_clip(cr);
   for (double y = hy + hd - 2.5; y > hy + hd - hh - 18; y -= 3)
-    Stroke(cr, [=](cairo_t* c) {
-      cairo_move_to(c, hx, y);
-      cairo_line_to(c, hx + hw, y);
-    }, Brick.Lighter(0.25), 0.4, 0.5);
+    Stroke(
+        cr,
+        [=](cairo_t* c) {
+          cairo_move_to(c, hx, y);
+          cairo_line_to(c, hx + hw, y);
+        },
+        Brick.Lighter(0.25), 0.4, 0.5);
   cairo_restore(cr);
   const double wallTop = hy + hd - hh;
   Chimney(cr, hx + hw - 16, hy - hh - 14, 6, 12, Brick.Darker(0.1));
@@ -141,10 +152,13 @@ void DrawBrickHouse(Lot& lot) {
     BlockShadow(lot.P, X + 94, Y + 60, 20, 18, 12);
     Block(cr, X + 94, Y + 60, 20, 18, 12, Hex(0xBFE0EC), Hex(0xD8EEF4));
     for (double u = X + 98; u < X + 114; u += 4)
-      Stroke(cr, [=](cairo_t* c) {
-        cairo_move_to(c, u, Y + 48);
-        cairo_line_to(c, u, Y + 78);
-      }, Hex(0xFFFFFF), 0.7, 0.8);
+      Stroke(
+          cr,
+          [=](cairo_t* c) {
+            cairo_move_to(c, u, Y + 48);
+            cairo_line_to(c, u, Y + 78);
+          },
+          Hex(0xFFFFFF), 0.7, 0.8);
     Pool(lot.P, X + 70, Y + 84, 40, 20);
   }
 }
@@ -162,10 +176,13 @@ void DrawTwoStorey(Lot& lot) {
   const double wallTop = hy + hd - hh;
   // Clapboards.
   for (double y = wallTop + 4; y < hy + hd; y += 3)
-    Stroke(cr, [=](cairo_t* c) {
-      cairo_move_to(c, hx, y);
-      cairo_line_to(c, hx + hw, y);
-    }, siding.Darker(0.15), 0.4, 0.6);
+    Stroke(
+        cr,
+        [=](cairo_t* c) {
+          cairo_move_to(c, hx, y);
+          cairo_line_to(c, hx + hw, y);
+        },
+        siding.Darker(0.15), 0.4, 0.6);
   Chimney(cr, hx + 12, hy - hh - 12, 6, 10, Brick);
   WindowRow(cr, hx + 8, wallTop + 4, 10, 9, 5, 7.5);
   Door(cr, hx + 24 - 4.5, wallTop + 19, 9, 15, DoorBlue);
@@ -174,12 +191,19 @@ void DrawTwoStorey(Lot& lot) {
   Window(cr, hx + 78, wallTop + 20, 10, 9);
   if (lot.Level >= 1) {
     // A porch over the door on two posts.
-    Fill(cr, [=](cairo_t* c) {
-      cairo_rectangle(c, hx + 13, wallTop + 20, 1.5, 15);
-      cairo_rectangle(c, hx + 33.5, wallTop + 20, 1.5, 15);
-    }, Hex(0xF4F1EA));
-    Shade(cr, [=](cairo_t* c) { Polygon(c, {hx + 11, wallTop + 20, hx + 37, wallTop + 20, hx + 34, wallTop + 15, hx + 14, wallTop + 15}); },
-          roof.Lighter(0.1), 0.8);
+    Fill(
+        cr,
+        [=](cairo_t* c) {
+          cairo_rectangle(c, hx + 13, wallTop + 20, 1.5, 15);
+          cairo_rectangle(c, hx + 33.5, wallTop + 20, 1.5, 15);
+        },
+        Hex(0xF4F1EA));
+    Shade(
+        cr,
+        [=](cairo_t* c) {
+          Polygon(c, {hx + 11, wallTop + 20, hx + 37, wallTop + 20, hx + 34, wallTop + 15, hx + 14, wallTop + 15});
+        },
+        roof.Lighter(0.1), 0.8);
     Bushes(lot, {{hx + 4, hy + hd + 8}, {hx + 44, hy + hd + 8}, {hx + 86, hy + hd + 8}});
     FlowerBed(cr, X + 8, Y + 96, 26, 10, 22);
     Bench(cr, X + 80, Y + 100);
@@ -187,13 +211,21 @@ void DrawTwoStorey(Lot& lot) {
   if (lot.Level >= 2) {
     // Dormers in the roof, a balcony upstairs, trees behind.
     for (double dx : {hx + 40, hx + 64}) {
-      Shade(cr, [=](cairo_t* c) { cairo_rectangle(c, dx, hy - hh + 4, 12, 8); }, siding.Lighter(0.1), 0.8);
-      Shade(cr, [=](cairo_t* c) { Polygon(c, {dx - 2, hy - hh + 4, dx + 6, hy - hh - 2, dx + 14, hy - hh + 4}); }, roof.Lighter(0.15), 0.8);
+      Shade(
+          cr, [=](cairo_t* c) { cairo_rectangle(c, dx, hy - hh + 4, 12, 8); }, siding.Lighter(0.1), 0.8);
+      Shade(
+          cr,
+          [=](cairo_t* c) {
+            Polygon(c, {dx - 2, hy - hh + 4, dx + 6, hy - hh - 2, dx + 14, hy - hh + 4});
+          },
+          roof.Lighter(0.15), 0.8);
       Window(cr, dx + 3, hy - hh + 6, 6, 5);
     }
-    Shade(cr, [=](cairo_t* c) { cairo_rectangle(c, hx + 56, wallTop + 13, 34, 2); }, Hex(0xF4F1EA), 0.6);
+    Shade(
+        cr, [=](cairo_t* c) { cairo_rectangle(c, hx + 56, wallTop + 13, 34, 2); }, Hex(0xF4F1EA), 0.6);
     for (double u = hx + 57; u < hx + 90; u += 3)
-      Fill(cr, [=](cairo_t* c) { cairo_rectangle(c, u, wallTop + 9, 0.8, 4); }, Hex(0xF4F1EA));
+      Fill(
+          cr, [=](cairo_t* c) { cairo_rectangle(c, u, wallTop + 9, 0.8, 4); }, Hex(0xF4F1EA));
     PicketFence(cr, X + 4, hx + 18, Y + 117);
     PicketFence(cr, hx + 30, X + 116, Y + 117);
     FlowerBed(cr, X + 62, Y + 74, 46, 9, 21);
@@ -218,9 +250,12 @@ void DrawDuplex(Lot& lot) {
   BlockShadow(lot.P, hx, hy, hw, hd, hh + 10);
   GableHouseX(cr, hx, hy, hw, hd, hh, 13, left, roof);
   const double wallTop = hy + hd - hh;
-  Shade(cr, [=](cairo_t* c) { cairo_rectangle(c, hx + hw / 2, wallTop, hw / 2, hh); }, right, 1.0, 0.08, 0.1);
-  Fill(cr, [=](cairo_t* c) { cairo_rectangle(c, hx + hw / 2, wallTop + 3, 2, hh - 3); }, Hex(0xFFFFFF), 0.6);
-  Fill(cr, [=](cairo_t* c) { cairo_rectangle(c, hx, wallTop, hw, 2.5); }, Hex(0x000000), 0.18);
+  Shade(
+      cr, [=](cairo_t* c) { cairo_rectangle(c, hx + hw / 2, wallTop, hw / 2, hh); }, right, 1.0, 0.08, 0.1);
+  Fill(
+      cr, [=](cairo_t* c) { cairo_rectangle(c, hx + hw / 2, wallTop + 3, 2, hh - 3); }, Hex(0xFFFFFF), 0.6);
+  Fill(
+      cr, [=](cairo_t* c) { cairo_rectangle(c, hx, wallTop, hw, 2.5); }, Hex(0x000000), 0.18);
   Chimney(cr, hx + hw / 2 - 3, hy - hh - 10, 6, 10, Brick);
   for (int side = 0; side < 2; ++side) {
     double ox = hx + side * hw / 2;
@@ -246,11 +281,15 @@ void DrawDuplex(Lot& lot) {
     // Solar panels on the roof and a parasol in each garden.
     for (int i = 0; i < 4; ++i) {
       double px = hx + 10 + i * 22;
-      Shade(cr, [=](cairo_t* c) { cairo_rectangle(c, px, hy - hh + 4, 16, 8); }, Hex(0x2E4A7A), 0.8, 0.25, 0.1);
-      Stroke(cr, [=](cairo_t* c) {
-        cairo_move_to(c, px + 8, hy - hh + 4);
-        cairo_line_to(c, px + 8, hy - hh + 12);
-      }, Hex(0x9AB8E0), 0.5);
+      Shade(
+          cr, [=](cairo_t* c) { cairo_rectangle(c, px, hy - hh + 4, 16, 8); }, Hex(0x2E4A7A), 0.8, 0.25, 0.1);
+      Stroke(
+          cr,
+          [=](cairo_t* c) {
+            cairo_move_to(c, px + 8, hy - hh + 4);
+            cairo_line_to(c, px + 8, hy - hh + 12);
+          },
+          Hex(0x9AB8E0), 0.5);
     }
     Parasol(lot.P, X + 44, Y + 64, Hex(0xFFFFFF), Hex(0xF2A03C));
     Parasol(lot.P, X + 102, Y + 62, Hex(0xFFFFFF), Hex(0x3FA7C9));
@@ -273,21 +312,28 @@ void DrawApartments(Lot& lot) {
   const double base = hy + hd;
   for (int f = 0; f < floors; ++f) {
     double fy = base - (f + 1) * floorH;
-    Fill(cr, [=](cairo_t* c) { cairo_rectangle(c, hx, fy + floorH - 1.5, hw, 1.5); }, trim, 0.8);
+    Fill(
+        cr, [=](cairo_t* c) { cairo_rectangle(c, hx, fy + floorH - 1.5, hw, 1.5); }, trim, 0.8);
     for (int i = 0; i < 6; ++i) {
       double wx = hx + 6 + i * 15.2;
       if (f == 0 && (i == 2 || i == 3)) continue;
       Window(cr, wx, fy + 4, 9, 9);
       if (lot.Level >= 1 && f > 0 && i % 2 == 0) {
-        Shade(cr, [=](cairo_t* c) { cairo_rectangle(c, wx - 2, fy + 12, 13, 3.5); }, Hex(0xF4F1EA), 0.7);
+        Shade(
+            cr, [=](cairo_t* c) { cairo_rectangle(c, wx - 2, fy + 12, 13, 3.5); }, Hex(0xF4F1EA), 0.7);
         FlowerBox(cr, wx - 1, fy + 12, 11);
       }
     }
   }
   // The entrance with its canopy.
   Door(cr, hx + hw / 2 - 7, base - 14, 14, 14, Hex(0x6A4A30));
-  Fill(cr, [=](cairo_t* c) { Polygon(c, {hx + hw / 2 - 11, base - 15, hx + hw / 2 + 11, base - 15, hx + hw / 2 + 9, base - 18, hx + hw / 2 - 9, base - 18}); },
-       trim);
+  Fill(
+      cr,
+      [=](cairo_t* c) {
+        Polygon(c, {hx + hw / 2 - 11, base - 15, hx + hw / 2 + 11, base - 15, hx + hw / 2 + 9, base - 18,
+                    hx + hw / 2 - 9, base - 18});
+      },
+      trim);
   const double top = hy - hh;
   // Roof fittings: a stair house and vents.
   Block(cr, hx + 70, top + 8, 16, 12, 7, roof.Darker(0.1), roof.Lighter(0.1));
@@ -344,17 +390,27 @@ void DrawMansion(Lot& lot) {
   const double px = hx + hw / 2 - 15;
   Door(cr, px + 11, wallTop + 13, 8, 13, Hex(0x5A3A22));
   for (int i = 0; i < 4; ++i)
-    Shade(cr, [=](cairo_t* c) { cairo_rectangle(c, px + 1 + i * 9, wallTop + 4, 2.5, 22); }, Hex(0xFFFFFF), 0.6, 0.1, 0.15);
-  Shade(cr, [=](cairo_t* c) { Polygon(c, {px - 2, wallTop + 4, px + 32, wallTop + 4, px + 15, wallTop - 6}); }, Hex(0xFBF8F0), 0.8);
+    Shade(
+        cr, [=](cairo_t* c) { cairo_rectangle(c, px + 1 + i * 9, wallTop + 4, 2.5, 22); }, Hex(0xFFFFFF), 0.6, 0.1,
+        0.15);
+  Shade(
+      cr,
+      [=](cairo_t* c) {
+        Polygon(c, {px - 2, wallTop + 4, px + 32, wallTop + 4, px + 15, wallTop - 6});
+      },
+      Hex(0xFBF8F0), 0.8);
   if (lot.Level >= 1) {
     DrawHedge(lot.P, X + 6, Y + 66, 54, 6, lot.Pal);
     DrawHedge(lot.P, X + 100, Y + 66, 54, 6, lot.Pal);
   }
   if (lot.Level >= 3) {
     // A round fountain in the drive, topiary either side.
-    Shade(cr, [=](cairo_t* c) { Ellipse(c, X + 80, Y + 64, 11, 6); }, Hex(0xE8E0D0), 0.8);
-    Fill(cr, [=](cairo_t* c) { Ellipse(c, X + 80, Y + 64, 8.5, 4.5); }, Hex(0x4FB3D9));
-    Fill(cr, [=](cairo_t* c) { Ellipse(c, X + 80, Y + 60, 2, 5); }, Hex(0xDFF6FF), 0.9);
+    Shade(
+        cr, [=](cairo_t* c) { Ellipse(c, X + 80, Y + 64, 11, 6); }, Hex(0xE8E0D0), 0.8);
+    Fill(
+        cr, [=](cairo_t* c) { Ellipse(c, X + 80, Y + 64, 8.5, 4.5); }, Hex(0x4FB3D9));
+    Fill(
+        cr, [=](cairo_t* c) { Ellipse(c, X + 80, Y + 60, 2, 5); }, Hex(0xDFF6FF), 0.9);
     GardenTrees(lot, {Tree(TREE_Pine, X + 58, Y + 76, 16, 1), Tree(TREE_Pine, X + 102, Y + 76, 16, 2)});
     for (double lx : {X + 62.0, X + 98.0}) Lamp(cr, lx, Y + 54);
   }
@@ -385,18 +441,27 @@ void DrawChateau(Lot& lot) {
     Window(cr, wx, wallTop + 4, 7, 10, Hex(0xF6F2E8));
     Window(cr, wx, wallTop + 19, 7, 9, Hex(0xF6F2E8));
   }
-  Shade(cr, [=](cairo_t* c) {
-    cairo_move_to(c, hx + hw / 2 - 6, wallTop + hh);
-    cairo_line_to(c, hx + hw / 2 - 6, wallTop + 20);
-    cairo_arc(c, hx + hw / 2, wallTop + 20, 6, Pi, 2 * Pi);
-    cairo_line_to(c, hx + hw / 2 + 6, wallTop + hh);
-    cairo_close_path(c);
-  }, Hex(0x6A4A30), 1.0);
+  Shade(
+      cr,
+      [=](cairo_t* c) {
+        cairo_move_to(c, hx + hw / 2 - 6, wallTop + hh);
+        cairo_line_to(c, hx + hw / 2 - 6, wallTop + 20);
+        cairo_arc(c, hx + hw / 2, wallTop + 20, 6, Pi, 2 * Pi);
+        cairo_line_to(c, hx + hw / 2 + 6, wallTop + hh);
+        cairo_close_path(c);
+      },
+      Hex(0x6A4A30), 1.0);
   // Dormers in the slate.
   for (int i = 0; i < 3; ++i) {
     double dx = hx + 26 + i * 22;
-    Shade(cr, [=](cairo_t* c) { cairo_rectangle(c, dx, hy - hh + 2, 8, 8); }, stone, 0.8);
-    Shade(cr, [=](cairo_t* c) { Polygon(c, {dx - 1.5, hy - hh + 2, dx + 4, hy - hh - 5, dx + 9.5, hy - hh + 2}); }, slate.Lighter(0.1), 0.8);
+    Shade(
+        cr, [=](cairo_t* c) { cairo_rectangle(c, dx, hy - hh + 2, 8, 8); }, stone, 0.8);
+    Shade(
+        cr,
+        [=](cairo_t* c) {
+          Polygon(c, {dx - 1.5, hy - hh + 2, dx + 4, hy - hh - 5, dx + 9.5, hy - hh + 2});
+        },
+        slate.Lighter(0.1), 0.8);
     Window(cr, dx + 2, hy - hh + 4, 4, 5);
   }
   // Towers at the front corners, a taller one in the middle at level 2.
@@ -411,12 +476,15 @@ void DrawChateau(Lot& lot) {
     cairo_set_source(cr, p);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
-    Stroke(cr, [=](cairo_t* c) {
-      cairo_move_to(c, cx - r, base - h);
-      cairo_line_to(c, cx - r, base);
-      cairo_move_to(c, cx + r, base - h);
-      cairo_line_to(c, cx + r, base);
-    }, OutlineOf(stone), 1.0);
+    Stroke(
+        cr,
+        [=](cairo_t* c) {
+          cairo_move_to(c, cx - r, base - h);
+          cairo_line_to(c, cx - r, base);
+          cairo_move_to(c, cx + r, base - h);
+          cairo_line_to(c, cx + r, base);
+        },
+        OutlineOf(stone), 1.0);
     Window(cr, cx - 2.5, base - h + 8, 5, 8, Hex(0xF6F2E8));
     if (h > 40) Window(cr, cx - 2.5, base - h + 24, 5, 8, Hex(0xF6F2E8));
     ShapePath roofCone = [=](cairo_t* c) {
@@ -428,17 +496,24 @@ void DrawChateau(Lot& lot) {
     };
     Shade(cr, roofCone, slate, 1.0, 0.25, 0.15);
     if (lot.Pal.SnowOnTop)
-      Fill(cr, [=](cairo_t* c) { Polygon(c, {cx - r * 0.6, base - h - cone * 0.4, cx, base - h - cone, cx + r * 0.2, base - h - cone * 0.5}); },
-           Hex(0xFFFFFF), 0.9);
+      Fill(
+          cr,
+          [=](cairo_t* c) {
+            Polygon(c, {cx - r * 0.6, base - h - cone * 0.4, cx, base - h - cone, cx + r * 0.2, base - h - cone * 0.5});
+          },
+          Hex(0xFFFFFF), 0.9);
     if (lot.Level >= 2) Flag(cr, cx, base - h - cone, 8, Hex(0xC8453A));
   };
   if (lot.Level >= 2) tower(hx + hw / 2, hy + 6, 9, 46, 24);
   tower(hx - 2, hy + hd + 2, 12, 44, 24);
   tower(hx + hw + 2, hy + hd + 2, 12, 44, 24);
   if (lot.Level >= 3) {
-    Shade(cr, [=](cairo_t* c) { Ellipse(c, X + 80, Y + 96, 14, 8); }, Hex(0xE8E0D0), 0.8);
-    Fill(cr, [=](cairo_t* c) { Ellipse(c, X + 80, Y + 96, 11, 6); }, Hex(0x4FB3D9));
-    Fill(cr, [=](cairo_t* c) { Ellipse(c, X + 80, Y + 91, 2.2, 6); }, Hex(0xDFF6FF), 0.9);
+    Shade(
+        cr, [=](cairo_t* c) { Ellipse(c, X + 80, Y + 96, 14, 8); }, Hex(0xE8E0D0), 0.8);
+    Fill(
+        cr, [=](cairo_t* c) { Ellipse(c, X + 80, Y + 96, 11, 6); }, Hex(0x4FB3D9));
+    Fill(
+        cr, [=](cairo_t* c) { Ellipse(c, X + 80, Y + 91, 2.2, 6); }, Hex(0xDFF6FF), 0.9);
     GardenTrees(lot, {Tree(TREE_Pine, X + 8, Y + 60, 22, 1), Tree(TREE_Pine, X + 152, Y + 60, 22, 2),
                       Tree(TREE_Round, X + 12, Y + 30, 26, 3), Tree(TREE_Round, X + 148, Y + 30, 26, 4)});
   }

@@ -109,10 +109,13 @@ void Stroke(cairo_t* cr, const ShapePath& path, const Colour& colour, double wid
 
 void GroundShadow(Picture& picture, const ShapePath& path, double dx, double dy, int blur, double alpha) {
   // The path is in the picture's user space (which a tile may have moved).
-  ShadowPass(picture, [&](cairo_t* c) {
-    cairo_translate(c, dx, dy);
-    path(c);
-  }, blur, alpha, Hex(0x17240F));
+  ShadowPass(
+      picture,
+      [&](cairo_t* c) {
+        cairo_translate(c, dx, dy);
+        path(c);
+      },
+      blur, alpha, Hex(0x17240F));
 }
 
 void ShadowPass(Picture& picture, const ShapePath& path, int blur, double alpha, const Colour& colour) {
@@ -123,10 +126,13 @@ void ShadowPass(Picture& picture, const ShapePath& path, int blur, double alpha,
   cairo_get_matrix(cr, &m);
   cairo_save(cr);
   cairo_identity_matrix(cr);
-  InterfaceArt::SoftShadow(picture, [&](cairo_t* c) {
-    cairo_set_matrix(c, &m);
-    path(c);
-  }, 0, 0, blur, alpha, colour);
+  InterfaceArt::SoftShadow(
+      picture,
+      [&](cairo_t* c) {
+        cairo_set_matrix(c, &m);
+        path(c);
+      },
+      0, 0, blur, alpha, colour);
   cairo_restore(cr);
 }
 
@@ -141,7 +147,8 @@ void BlockShadow(Picture& picture, double x, double y, double w, double d, doubl
 }
 
 void BlobShadow(Picture& picture, double cx, double cy, double rx, double ry, double alpha) {
-  GroundShadow(picture, [=](cairo_t* c) { Ellipse(c, cx, cy, rx, ry); }, 0, 0, 2, alpha);
+  GroundShadow(
+      picture, [=](cairo_t* c) { Ellipse(c, cx, cy, rx, ry); }, 0, 0, 2, alpha);
 }
 
 void PaintPixels(Picture& picture, const std::function<Texel(int x, int y)>& texel) {
@@ -159,7 +166,8 @@ void PaintPixels(Picture& picture, const std::function<Texel(int x, int y)>& tex
       uint32_t old = row[x];
       auto channel = [&](double v, int shift) {
         double under = ((old >> shift) & 0xFF) / 255.0;
-        return uint32_t(std::lround(std::clamp(std::clamp(v, 0.0, 1.0) * a + under * (1 - a), 0.0, 1.0) * 255)) << shift;
+        return uint32_t(std::lround(std::clamp(std::clamp(v, 0.0, 1.0) * a + under * (1 - a), 0.0, 1.0) * 255))
+               << shift;
       };
       row[x] = channel(1.0, 24) | channel(t.C.R, 16) | channel(t.C.G, 8) | channel(t.C.B, 0);
     }

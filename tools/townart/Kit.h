@@ -20,8 +20,8 @@ namespace TownArt {
 
 using InterfaceArt::Colour;
 using InterfaceArt::Hex;
-using InterfaceArt::Picture;
 using InterfaceArt::Pi;
+using InterfaceArt::Picture;
 using InterfaceArt::RoundedRect;
 using InterfaceArt::SetColour;
 using InterfaceArt::ShapePath;

@@ -6,7 +6,6 @@
 // and the centred ones: Bush 32 x 26, FlowerBed 64 x 40, Pond 132 x 128,
 // Sandbank 100 x 44, Pier 28 x 236, Rock 40 x 30, Haystack 40 x 38, Boat 40 x 60.
 #include <algorithm>
-#include <algorithm>
 #include <cmath>
 
 #include "townart/Architecture.h"
@@ -37,7 +36,8 @@ Tools::Image TreeProp(int w, int h, double ox, double oy, TreeKind kind, double 
 
 Tools::Image FlowerBedProp() {
   Picture picture(64, 40);
-  GroundShadow(picture, [](cairo_t* c) { RoundedRect(c, 5, 6, 56, 30, 14); }, 0, 0, 2, 0.3);
+  GroundShadow(
+      picture, [](cairo_t* c) { RoundedRect(c, 5, 6, 56, 30, 14); }, 0, 0, 2, 0.3);
   FlowerBed(picture.Cr(), 4, 4, 56, 30, 17);
   return picture.ToImage();
 }
@@ -64,28 +64,39 @@ Tools::Image PondProp() {
   cairo_new_path(cr);
   Ellipse(cr, cx, cy, 50, 47.5);
   cairo_clip(cr);
-  Stroke(cr, [=](cairo_t* c) { Ellipse(c, cx + 3, cy + 3, 50, 47.5); }, Hex(0x0A3A5A), 5, 0.25);
+  Stroke(
+      cr, [=](cairo_t* c) { Ellipse(c, cx + 3, cy + 3, 50, 47.5); }, Hex(0x0A3A5A), 5, 0.25);
   cairo_restore(cr);
   Rng rng(45);
   for (int i = 0; i < 7; ++i) {
     double a = rng.Range(0, 2 * Pi), r = rng.Range(10, 38), x = cx + std::cos(a) * r, y = cy + std::sin(a) * r * 0.9;
-    Shade(cr, [=](cairo_t* c) {
-      cairo_move_to(c, x, y);
-      cairo_arc(c, x, y, 5, 0.3, 2 * Pi - 0.2);
-      cairo_close_path(c);
-    }, Hex(0x5AA53A), 0.7, 0.2, 0.1);
-    if (i % 3 == 0) Fill(cr, [=](cairo_t* c) { Ellipse(c, x - 1, y - 1, 1.8, 1.8); }, Hex(0xF78FB3));
+    Shade(
+        cr,
+        [=](cairo_t* c) {
+          cairo_move_to(c, x, y);
+          cairo_arc(c, x, y, 5, 0.3, 2 * Pi - 0.2);
+          cairo_close_path(c);
+        },
+        Hex(0x5AA53A), 0.7, 0.2, 0.1);
+    if (i % 3 == 0)
+      Fill(
+          cr, [=](cairo_t* c) { Ellipse(c, x - 1, y - 1, 1.8, 1.8); }, Hex(0xF78FB3));
   }
   for (int i = 0; i < 26; ++i) {
     double a = rng.Range(Pi * 0.1, Pi * 0.9), r = rng.Range(48, 56);
     if (i % 2) a += Pi;
     double x = cx + std::cos(a) * r, y = cy + std::sin(a) * r * 0.95;
     for (int k = 0; k < 3; ++k)
-      Stroke(cr, [=](cairo_t* c) {
-        cairo_move_to(c, x + k * 1.2, y);
-        cairo_line_to(c, x + k * 1.2 + (k - 1) * 1.5, y - 7 - k * 1.5);
-      }, Hex(0x3E7A2A), 1.0);
-    if (i % 4 == 0) Fill(cr, [=](cairo_t* c) { RoundedRect(c, x + 0.6, y - 11, 1.6, 4, 0.8); }, Hex(0x7A4A2A));
+      Stroke(
+          cr,
+          [=](cairo_t* c) {
+            cairo_move_to(c, x + k * 1.2, y);
+            cairo_line_to(c, x + k * 1.2 + (k - 1) * 1.5, y - 7 - k * 1.5);
+          },
+          Hex(0x3E7A2A), 1.0);
+    if (i % 4 == 0)
+      Fill(
+          cr, [=](cairo_t* c) { RoundedRect(c, x + 0.6, y - 11, 1.6, 4, 0.8); }, Hex(0x7A4A2A));
   }
   return picture.ToImage();
 }
@@ -102,7 +113,8 @@ Tools::Image SandbankProp() {
   Rng rng(55);
   for (int i = 0; i < 5; ++i) {
     double x = rng.Range(25, 75), y = rng.Range(14, 30);
-    Fill(picture.Cr(), [=](cairo_t* c) { Ellipse(c, x, y, 1.5, 1); }, Hex(0xFFFFFF), 0.8);
+    Fill(
+        picture.Cr(), [=](cairo_t* c) { Ellipse(c, x, y, 1.5, 1); }, Hex(0xFFFFFF), 0.8);
   }
   return picture.ToImage();
 }
@@ -111,19 +123,27 @@ Tools::Image PierProp() {
   Picture picture(28, 236);
   cairo_t* cr = picture.Cr();
   const Colour wood = Hex(0xA8784A);
-  GroundShadow(picture, [](cairo_t* c) { cairo_rectangle(c, 6, 2, 20, 232); }, 2, 2, 2, 0.35);
+  GroundShadow(
+      picture, [](cairo_t* c) { cairo_rectangle(c, 6, 2, 20, 232); }, 2, 2, 2, 0.35);
   for (double y = 10; y < 236; y += 28)
-    for (double x : {4.0, 23.0}) Shade(cr, [=](cairo_t* c) { Ellipse(c, x, y, 2.6, 2.6); }, wood.Darker(0.25), 0.6);
+    for (double x : {4.0, 23.0})
+      Shade(
+          cr, [=](cairo_t* c) { Ellipse(c, x, y, 2.6, 2.6); }, wood.Darker(0.25), 0.6);
   for (double y = 0; y < 234; y += 4) {
     double shade = Noise(0, y / 4, 57) * 0.15;
-    Shade(cr, [=](cairo_t* c) { cairo_rectangle(c, 4, y, 20, 3.4); }, wood.Darker(shade), 0.5, 0.15, 0.05);
+    Shade(
+        cr, [=](cairo_t* c) { cairo_rectangle(c, 4, y, 20, 3.4); }, wood.Darker(shade), 0.5, 0.15, 0.05);
   }
   for (double y = 16; y < 236; y += 56) {
-    Fill(cr, [=](cairo_t* c) { cairo_rectangle(c, 12, y, 4, 3); }, Hex(0x5A4A3A));
-    Stroke(cr, [=](cairo_t* c) {
-      cairo_move_to(c, 14, y + 1);
-      cairo_curve_to(c, 20, y - 2, 26, y + 6, 24, y + 12);
-    }, Hex(0xE8DCC0), 0.8, 0.8);
+    Fill(
+        cr, [=](cairo_t* c) { cairo_rectangle(c, 12, y, 4, 3); }, Hex(0x5A4A3A));
+    Stroke(
+        cr,
+        [=](cairo_t* c) {
+          cairo_move_to(c, 14, y + 1);
+          cairo_curve_to(c, 20, y - 2, 26, y + 6, 24, y + 12);
+        },
+        Hex(0xE8DCC0), 0.8, 0.8);
   }
   return picture.ToImage();
 }
@@ -131,7 +151,8 @@ Tools::Image PierProp() {
 Tools::Image RockProp() {
   Picture picture(40, 30);
   cairo_t* cr = picture.Cr();
-  GroundShadow(picture, [](cairo_t* c) { Ellipse(c, 23, 21, 15, 6); }, 0, 0, 2, 0.35);
+  GroundShadow(
+      picture, [](cairo_t* c) { Ellipse(c, 23, 21, 15, 6); }, 0, 0, 2, 0.35);
   ShapePath rock = [](cairo_t* c) {
     cairo_move_to(c, 6, 22);
     cairo_curve_to(c, 4, 12, 12, 5, 20, 6);
@@ -140,11 +161,15 @@ Tools::Image RockProp() {
     cairo_close_path(c);
   };
   Shade(cr, rock, Hex(0x9A948A), 1.0, 0.3, 0.2);
-  Stroke(cr, [](cairo_t* c) {
-    cairo_move_to(c, 18, 8);
-    cairo_curve_to(c, 16, 14, 22, 16, 20, 22);
-  }, Hex(0x6A665E), 0.8, 0.7);
-  Fill(cr, [](cairo_t* c) { Ellipse(c, 26, 20, 4, 2.2); }, Hex(0x6E9A4A), 0.7);
+  Stroke(
+      cr,
+      [](cairo_t* c) {
+        cairo_move_to(c, 18, 8);
+        cairo_curve_to(c, 16, 14, 22, 16, 20, 22);
+      },
+      Hex(0x6A665E), 0.8, 0.7);
+  Fill(
+      cr, [](cairo_t* c) { Ellipse(c, 26, 20, 4, 2.2); }, Hex(0x6E9A4A), 0.7);
   return picture.ToImage();
 }
 
@@ -152,17 +177,22 @@ Tools::Image FenceProp() {
   Picture picture(80, 36);
   cairo_t* cr = picture.Cr();
   const Colour wood = Hex(0x9A6A3A);
-  GroundShadow(picture, [](cairo_t* c) { cairo_rectangle(c, 4, 29, 74, 3); }, 2, 1, 2, 0.3);
-  for (double y : {16.0, 23.0}) Shade(cr, [=](cairo_t* c) { RoundedRect(c, 2, y, 76, 3, 1); }, wood, 0.7, 0.2, 0.1);
+  GroundShadow(
+      picture, [](cairo_t* c) { cairo_rectangle(c, 4, 29, 74, 3); }, 2, 1, 2, 0.3);
+  for (double y : {16.0, 23.0})
+    Shade(
+        cr, [=](cairo_t* c) { RoundedRect(c, 2, y, 76, 3, 1); }, wood, 0.7, 0.2, 0.1);
   for (double x = 4; x < 80; x += 18)
-    Shade(cr, [=](cairo_t* c) { RoundedRect(c, x, 12, 4, 19, 1); }, wood.Darker(0.1), 0.7, 0.2, 0.1);
+    Shade(
+        cr, [=](cairo_t* c) { RoundedRect(c, x, 12, 4, 19, 1); }, wood.Darker(0.1), 0.7, 0.2, 0.1);
   return picture.ToImage();
 }
 
 Tools::Image HaystackProp() {
   Picture picture(40, 38);
   cairo_t* cr = picture.Cr();
-  GroundShadow(picture, [](cairo_t* c) { Ellipse(c, 24, 31, 15, 5); }, 0, 0, 2, 0.35);
+  GroundShadow(
+      picture, [](cairo_t* c) { Ellipse(c, 24, 31, 15, 5); }, 0, 0, 2, 0.35);
   ShapePath stack = [](cairo_t* c) {
     cairo_move_to(c, 5, 31);
     cairo_curve_to(c, 4, 16, 12, 5, 20, 5);
@@ -177,10 +207,13 @@ Tools::Image HaystackProp() {
   Rng rng(61);
   for (int i = 0; i < 40; ++i) {
     double x = rng.Range(5, 35), y = rng.Range(6, 31), lean = rng.Range(-2, 2);
-    Stroke(cr, [=](cairo_t* c) {
-      cairo_move_to(c, x, y);
-      cairo_line_to(c, x + lean, y + 3);
-    }, Hex(0xA8842C), 0.6, 0.7);
+    Stroke(
+        cr,
+        [=](cairo_t* c) {
+          cairo_move_to(c, x, y);
+          cairo_line_to(c, x + lean, y + 3);
+        },
+        Hex(0xA8842C), 0.6, 0.7);
   }
   cairo_restore(cr);
   return picture.ToImage();
@@ -190,21 +223,37 @@ Tools::Image WindmillProp() {
   Picture picture(72, 128);
   cairo_t* cr = picture.Cr();
   const double cx = 36, base = 120;
-  GroundShadow(picture, [=](cairo_t* c) { Polygon(c, {cx - 12, base, cx + 12, base, cx + 40, base + 6, cx + 20, base + 8}); }, 0, 0, 2, 0.3);
+  GroundShadow(
+      picture,
+      [=](cairo_t* c) {
+        Polygon(c, {cx - 12, base, cx + 12, base, cx + 40, base + 6, cx + 20, base + 8});
+      },
+      0, 0, 2, 0.3);
   // A tapering tower of white boards under a thatched cap.
-  Shade(cr, [=](cairo_t* c) { Polygon(c, {cx - 13, base, cx + 13, base, cx + 8, base - 60, cx - 8, base - 60}); }, Hex(0xEDE6D6), 1.0, 0.1, 0.2);
+  Shade(
+      cr,
+      [=](cairo_t* c) {
+        Polygon(c, {cx - 13, base, cx + 13, base, cx + 8, base - 60, cx - 8, base - 60});
+      },
+      Hex(0xEDE6D6), 1.0, 0.1, 0.2);
   for (double y = base - 6; y > base - 58; y -= 5)
-    Stroke(cr, [=](cairo_t* c) {
-      cairo_move_to(c, cx - 12, y);
-      cairo_line_to(c, cx + 12, y);
-    }, Hex(0xC8C0B0), 0.5, 0.8);
+    Stroke(
+        cr,
+        [=](cairo_t* c) {
+          cairo_move_to(c, cx - 12, y);
+          cairo_line_to(c, cx + 12, y);
+        },
+        Hex(0xC8C0B0), 0.5, 0.8);
   Door(cr, cx - 3.5, base - 12, 7, 12, Hex(0x8A5A2B));
   Window(cr, cx - 2.5, base - 36, 5, 6);
-  Shade(cr, [=](cairo_t* c) {
-    cairo_move_to(c, cx - 11, base - 58);
-    cairo_curve_to(c, cx - 10, base - 72, cx + 10, base - 72, cx + 11, base - 58);
-    cairo_close_path(c);
-  }, Hex(0x8A6A45), 1.0, 0.2, 0.1);
+  Shade(
+      cr,
+      [=](cairo_t* c) {
+        cairo_move_to(c, cx - 11, base - 58);
+        cairo_curve_to(c, cx - 10, base - 72, cx + 10, base - 72, cx + 11, base - 58);
+        cairo_close_path(c);
+      },
+      Hex(0x8A6A45), 1.0, 0.2, 0.1);
   // The sails, a cross of lattice blades.
   const double hx = cx, hy = base - 62;
   for (int i = 0; i < 4; ++i) {
@@ -212,16 +261,22 @@ Tools::Image WindmillProp() {
     cairo_save(cr);
     cairo_translate(cr, hx, hy);
     cairo_rotate(cr, a);
-    Shade(cr, [](cairo_t* c) { cairo_rectangle(c, 3, -1, 50, 2); }, Hex(0x6A4A2A), 0.5);
-    Shade(cr, [](cairo_t* c) { cairo_rectangle(c, 10, 1, 42, 7); }, Hex(0xF4EEDC), 0.7, 0.1, 0.1);
+    Shade(
+        cr, [](cairo_t* c) { cairo_rectangle(c, 3, -1, 50, 2); }, Hex(0x6A4A2A), 0.5);
+    Shade(
+        cr, [](cairo_t* c) { cairo_rectangle(c, 10, 1, 42, 7); }, Hex(0xF4EEDC), 0.7, 0.1, 0.1);
     for (double u = 14; u < 52; u += 6)
-      Stroke(cr, [=](cairo_t* c) {
-        cairo_move_to(c, u, 1);
-        cairo_line_to(c, u, 8);
-      }, Hex(0x8A6A45), 0.5);
+      Stroke(
+          cr,
+          [=](cairo_t* c) {
+            cairo_move_to(c, u, 1);
+            cairo_line_to(c, u, 8);
+          },
+          Hex(0x8A6A45), 0.5);
     cairo_restore(cr);
   }
-  Shade(cr, [=](cairo_t* c) { Ellipse(c, hx, hy, 3, 3); }, Hex(0x5A3A22), 0.6);
+  Shade(
+      cr, [=](cairo_t* c) { Ellipse(c, hx, hy, 3, 3); }, Hex(0x5A3A22), 0.6);
   return picture.ToImage();
 }
 
@@ -229,8 +284,10 @@ Tools::Image BoatProp() {
   Picture picture(40, 60);
   cairo_t* cr = picture.Cr();
   // A small sailing boat at anchor, seen from above: hull, deck, a furled sail.
-  GroundShadow(picture, [](cairo_t* c) { Ellipse(c, 22, 36, 9, 20); }, 0, 0, 2, 0.3);
-  Stroke(cr, [](cairo_t* c) { Ellipse(c, 20, 34, 12, 22); }, Hex(0xE6FAFF), 1.0, 0.5);
+  GroundShadow(
+      picture, [](cairo_t* c) { Ellipse(c, 22, 36, 9, 20); }, 0, 0, 2, 0.3);
+  Stroke(
+      cr, [](cairo_t* c) { Ellipse(c, 20, 34, 12, 22); }, Hex(0xE6FAFF), 1.0, 0.5);
   ShapePath hull = [](cairo_t* c) {
     cairo_move_to(c, 20, 12);
     cairo_curve_to(c, 29, 22, 29, 44, 25, 54);
@@ -239,22 +296,32 @@ Tools::Image BoatProp() {
     cairo_close_path(c);
   };
   Shade(cr, hull, Hex(0xF4F4F0), 1.0, 0.1, 0.15);
-  Fill(cr, [](cairo_t* c) {
-    cairo_move_to(c, 20, 17);
-    cairo_curve_to(c, 26, 25, 26, 42, 23.5, 51);
-    cairo_line_to(c, 16.5, 51);
-    cairo_curve_to(c, 14, 42, 14, 25, 20, 17);
-    cairo_close_path(c);
-  }, Hex(0xC8944E));
-  Stroke(cr, [](cairo_t* c) {
-    cairo_move_to(c, 20, 20);
-    cairo_line_to(c, 20, 48);
-  }, Hex(0xE8E0D0), 3);
-  Stroke(cr, [](cairo_t* c) {
-    cairo_move_to(c, 20, 20);
-    cairo_line_to(c, 20, 48);
-  }, Hex(0x2F5E8A), 1.2);
-  Fill(cr, [](cairo_t* c) { Ellipse(c, 20, 30, 2, 2); }, Hex(0x8A8F96));
+  Fill(
+      cr,
+      [](cairo_t* c) {
+        cairo_move_to(c, 20, 17);
+        cairo_curve_to(c, 26, 25, 26, 42, 23.5, 51);
+        cairo_line_to(c, 16.5, 51);
+        cairo_curve_to(c, 14, 42, 14, 25, 20, 17);
+        cairo_close_path(c);
+      },
+      Hex(0xC8944E));
+  Stroke(
+      cr,
+      [](cairo_t* c) {
+        cairo_move_to(c, 20, 20);
+        cairo_line_to(c, 20, 48);
+      },
+      Hex(0xE8E0D0), 3);
+  Stroke(
+      cr,
+      [](cairo_t* c) {
+        cairo_move_to(c, 20, 20);
+        cairo_line_to(c, 20, 48);
+      },
+      Hex(0x2F5E8A), 1.2);
+  Fill(
+      cr, [](cairo_t* c) { Ellipse(c, 20, 30, 2, 2); }, Hex(0x8A8F96));
   return picture.ToImage();
 }
 
@@ -262,9 +329,17 @@ Tools::Image LighthouseProp() {
   Picture picture(60, 160);
   cairo_t* cr = picture.Cr();
   const double cx = 30, base = 150;
-  GroundShadow(picture, [=](cairo_t* c) { Polygon(c, {cx - 12, base, cx + 12, base, cx + 29, base + 8, cx + 10, base + 9}); }, 0, 0, 2, 0.3);
-  Shade(cr, [=](cairo_t* c) { Ellipse(c, cx, base, 16, 6); }, Hex(0xB8B0A2), 1.0);
-  ShapePath tower = [=](cairo_t* c) { Polygon(c, {cx - 11, base, cx + 11, base, cx + 7, base - 110, cx - 7, base - 110}); };
+  GroundShadow(
+      picture,
+      [=](cairo_t* c) {
+        Polygon(c, {cx - 12, base, cx + 12, base, cx + 29, base + 8, cx + 10, base + 9});
+      },
+      0, 0, 2, 0.3);
+  Shade(
+      cr, [=](cairo_t* c) { Ellipse(c, cx, base, 16, 6); }, Hex(0xB8B0A2), 1.0);
+  ShapePath tower = [=](cairo_t* c) {
+    Polygon(c, {cx - 11, base, cx + 11, base, cx + 7, base - 110, cx - 7, base - 110});
+  };
   cairo_new_path(cr);
   tower(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(cx - 11, 0, cx + 11, 0);
@@ -278,13 +353,15 @@ Tools::Image LighthouseProp() {
   tower(cr);
   cairo_clip(cr);
   for (int i = 0; i < 4; ++i)
-    Fill(cr, [=](cairo_t* c) { cairo_rectangle(c, cx - 12, base - 22 - i * 26, 24, 13); }, Hex(0xD9402E), 0.9);
+    Fill(
+        cr, [=](cairo_t* c) { cairo_rectangle(c, cx - 12, base - 22 - i * 26, 24, 13); }, Hex(0xD9402E), 0.9);
   cairo_restore(cr);
   Stroke(cr, tower, Hex(0x8A3A2E), 1.0);
   Window(cr, cx - 2, base - 52, 4, 6);
   Window(cr, cx - 2, base - 84, 4, 6);
   // The gallery, the lantern and its glow, the cap.
-  Shade(cr, [=](cairo_t* c) { RoundedRect(c, cx - 11, base - 114, 22, 4, 1.5); }, Hex(0x3A3F46), 0.7);
+  Shade(
+      cr, [=](cairo_t* c) { RoundedRect(c, cx - 11, base - 114, 22, 4, 1.5); }, Hex(0x3A3F46), 0.7);
   cairo_pattern_t* glow = cairo_pattern_create_radial(cx, base - 122, 2, cx, base - 122, 16);
   cairo_pattern_add_color_stop_rgba(glow, 0, 1, 0.95, 0.6, 0.8);
   cairo_pattern_add_color_stop_rgba(glow, 1, 1, 0.95, 0.6, 0);
@@ -293,8 +370,14 @@ Tools::Image LighthouseProp() {
   cairo_set_source(cr, glow);
   cairo_fill(cr);
   cairo_pattern_destroy(glow);
-  Shade(cr, [=](cairo_t* c) { cairo_rectangle(c, cx - 6, base - 128, 12, 14); }, Hex(0xFFF2B0), 0.8, 0.2, 0.1);
-  Shade(cr, [=](cairo_t* c) { Polygon(c, {cx - 9, base - 128, cx + 9, base - 128, cx, base - 140}); }, Hex(0xD9402E), 0.9);
+  Shade(
+      cr, [=](cairo_t* c) { cairo_rectangle(c, cx - 6, base - 128, 12, 14); }, Hex(0xFFF2B0), 0.8, 0.2, 0.1);
+  Shade(
+      cr,
+      [=](cairo_t* c) {
+        Polygon(c, {cx - 9, base - 128, cx + 9, base - 128, cx, base - 140});
+      },
+      Hex(0xD9402E), 0.9);
   return picture.ToImage();
 }
 
@@ -305,7 +388,8 @@ void AddPropPictures(Recipes& out) {
   out.push_back({d + "PineTree", [] { return TreeProp(44, 80, 22, 74, TREE_Pine, 60, Spring(), 1); }});
   out.push_back({d + "OakTree", [] { return TreeProp(56, 72, 28, 66, TREE_Round, 55, Spring(), 2); }});
   out.push_back({d + "BirchTree", [] { return TreeProp(36, 76, 18, 70, TREE_Birch, 50, Spring(), 3); }});
-  out.push_back({d + "PalmTree", [] { return TreeProp(52, 88, 26, 82, TREE_Palm, 74, PaletteOf(LAND_Tropic), 5, 0.52); }});
+  out.push_back(
+      {d + "PalmTree", [] { return TreeProp(52, 88, 26, 82, TREE_Palm, 74, PaletteOf(LAND_Tropic), 5, 0.52); }});
   out.push_back({d + "Bush", [] { return TreeProp(32, 26, 15, 22, TREE_Bush, 24, Spring(), 4); }});
   out.push_back({d + "FlowerBed", FlowerBedProp});
   out.push_back({d + "Pond", PondProp});

@@ -47,8 +47,8 @@ Texel RoadTexel(const LandPalette& pal, int mask, int u, int v, uint32_t seed) {
       // Slush at the kerbs, tyre tracks in the middle.
       bool nearKerb = false;
       for (int d = 1; d <= 3 && !nearKerb; ++d)
-        nearKerb = !IsCarriageway(mask, u - d, v) || !IsCarriageway(mask, u + d, v) ||
-                   !IsCarriageway(mask, u, v - d) || !IsCarriageway(mask, u, v + d);
+        nearKerb = !IsCarriageway(mask, u - d, v) || !IsCarriageway(mask, u + d, v) || !IsCarriageway(mask, u, v - d) ||
+                   !IsCarriageway(mask, u, v + d);
       double slush = Noise(u * 0.5, v * 0.5, seed + 3, 20);
       if (nearKerb && slush > 0.35) c = Mix(c, pal.Pavement, 0.55);
     }
@@ -114,10 +114,13 @@ void DrawCentreLines(cairo_t* cr, int mask, double ox, double oy, const LandPale
   Colour paint = pal.SnowOnTop ? Hex(0xE9EEF2) : Hex(0xF2EEDC);
   double alpha = pal.SnowOnTop ? 0.5 : 0.85;
   auto dash = [&](double x0, double y0, double x1, double y1) {
-    Stroke(cr, [=](cairo_t* c) {
-      cairo_move_to(c, ox + x0, oy + y0);
-      cairo_line_to(c, ox + x1, oy + y1);
-    }, paint, 2, alpha);
+    Stroke(
+        cr,
+        [=](cairo_t* c) {
+          cairo_move_to(c, ox + x0, oy + y0);
+          cairo_line_to(c, ox + x1, oy + y1);
+        },
+        paint, 2, alpha);
   };
   cairo_save(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
@@ -140,7 +143,8 @@ void DrawLeaves(cairo_t* cr, double x, double y, double w, double h, int count, 
     cairo_save(cr);
     cairo_translate(cr, lx, ly);
     cairo_rotate(cr, rng.Range(0, Pi));
-    Fill(cr, [](cairo_t* c) { Ellipse(c, 0, 0, 1.6, 0.9); }, c, alpha);
+    Fill(
+        cr, [](cairo_t* c) { Ellipse(c, 0, 0, 1.6, 0.9); }, c, alpha);
     cairo_restore(cr);
   }
 }

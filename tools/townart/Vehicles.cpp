@@ -26,14 +26,14 @@ double HeadingAngle(int frame) {
 }
 
 struct Body {
-  double Length, Width, Height;   // the chassis, pixels
-  double CabinFrom, CabinTo;      // along the length, 0 = rear, 1 = front
+  double Length, Width, Height;  // the chassis, pixels
+  double CabinFrom, CabinTo;     // along the length, 0 = rear, 1 = front
   Colour Paint;
-  Colour Roof;                    // the roof's own colour (or the paint)
-  bool Bed = false;               // an open load bed behind the cab (pick-up)
-  bool RoofRack = false;          // ladders on the roof (the construction van)
-  bool ToolBox = false;           // a box on the roof (the workshop van)
-  bool Stripe = false;            // a stripe along the sides
+  Colour Roof;            // the roof's own colour (or the paint)
+  bool Bed = false;       // an open load bed behind the cab (pick-up)
+  bool RoofRack = false;  // ladders on the roof (the construction van)
+  bool ToolBox = false;   // a box on the roof (the workshop van)
+  bool Stripe = false;    // a stripe along the sides
   Colour StripeColour{};
   bool TaxiSign = false;
 };
@@ -54,66 +54,95 @@ Tools::Image DrawVehicle(const Body& b, int frame) {
   const double angle = HeadingAngle(frame), L = b.Length, W = b.Width;
   ShapePath chassis = [=](cairo_t* c) { RoundedRect(c, -L / 2, -W / 2, L, W, 2.5); };
   // The shadow on the road.
-  GroundShadow(picture, [=](cairo_t* c) {
-    cairo_translate(c, Frame / 2.0 + 1.5, Frame / 2.0 + 1.5);
-    cairo_rotate(c, angle);
-    RoundedRect(c, -L / 2, -W / 2, L, W, 2.5);
-  }, 0, 0, 1, 0.45);
+  GroundShadow(
+      picture,
+      [=](cairo_t* c) {
+        cairo_translate(c, Frame / 2.0 + 1.5, Frame / 2.0 + 1.5);
+        cairo_rotate(c, angle);
+        RoundedRect(c, -L / 2, -W / 2, L, W, 2.5);
+      },
+      0, 0, 1, 0.45);
   // The sides: the chassis drawn a pixel higher each time.
   for (double lift = 0; lift < b.Height; lift += 1)
     InVehicleFrame(cr, angle, lift, [&] { Fill(cr, chassis, b.Paint.Darker(0.28)); });
-  if (b.Stripe)
-    InVehicleFrame(cr, angle, b.Height * 0.5, [&] { Stroke(cr, chassis, b.StripeColour, 1.0, 0.9); });
+  if (b.Stripe) InVehicleFrame(cr, angle, b.Height * 0.5, [&] { Stroke(cr, chassis, b.StripeColour, 1.0, 0.9); });
   const double top = b.Height;
   // Wheels peeking out at the sides.
   InVehicleFrame(cr, angle, 0.5, [&] {
     for (double u : {-L * 0.3, L * 0.3})
-      for (double v : {-W / 2, W / 2}) Fill(cr, [=](cairo_t* c) { RoundedRect(c, u - 2.2, v - 1, 4.4, 2, 0.8); }, Hex(0x1E1E22));
+      for (double v : {-W / 2, W / 2})
+        Fill(
+            cr, [=](cairo_t* c) { RoundedRect(c, u - 2.2, v - 1, 4.4, 2, 0.8); }, Hex(0x1E1E22));
   });
   InVehicleFrame(cr, angle, top, [&] {
     Shade(cr, chassis, b.Paint, 0.9, 0.22, 0.1);
     // Bonnet and boot lines, headlights.
-    Fill(cr, [=](cairo_t* c) {
-      cairo_rectangle(c, L / 2 - 1.6, -W / 2 + 1.2, 1.2, 2);
-      cairo_rectangle(c, L / 2 - 1.6, W / 2 - 3.2, 1.2, 2);
-    }, Hex(0xFFF6C8));
-    Fill(cr, [=](cairo_t* c) {
-      cairo_rectangle(c, -L / 2 + 0.4, -W / 2 + 1.2, 1, 2);
-      cairo_rectangle(c, -L / 2 + 0.4, W / 2 - 3.2, 1, 2);
-    }, Hex(0xD9302A));
+    Fill(
+        cr,
+        [=](cairo_t* c) {
+          cairo_rectangle(c, L / 2 - 1.6, -W / 2 + 1.2, 1.2, 2);
+          cairo_rectangle(c, L / 2 - 1.6, W / 2 - 3.2, 1.2, 2);
+        },
+        Hex(0xFFF6C8));
+    Fill(
+        cr,
+        [=](cairo_t* c) {
+          cairo_rectangle(c, -L / 2 + 0.4, -W / 2 + 1.2, 1, 2);
+          cairo_rectangle(c, -L / 2 + 0.4, W / 2 - 3.2, 1, 2);
+        },
+        Hex(0xD9302A));
   });
   // The cabin rises a little above the body.
   const double c0 = -L / 2 + L * b.CabinFrom, c1 = -L / 2 + L * b.CabinTo;
   InVehicleFrame(cr, angle, top + 1.5, [&] {
-    Fill(cr, [=](cairo_t* c) { RoundedRect(c, c0, -W / 2 + 0.8, c1 - c0, W - 1.6, 2); }, Hex(0x2A4660));
+    Fill(
+        cr, [=](cairo_t* c) { RoundedRect(c, c0, -W / 2 + 0.8, c1 - c0, W - 1.6, 2); }, Hex(0x2A4660));
     // Windscreen in front, roof panel behind it.
-    Shade(cr, [=](cairo_t* c) { RoundedRect(c, c0 + 0.8, -W / 2 + 1.6, (c1 - c0) * 0.62, W - 3.2, 1.5); }, b.Roof, 0.6, 0.25,
-          0.05);
-    Fill(cr, [=](cairo_t* c) { Polygon(c, {c1 - 1.5, -W / 2 + 2, c1 - 0.5, -W / 2 + 3.5, c1 - 0.5, W / 2 - 3.5, c1 - 1.5, W / 2 - 2}); },
-         Hex(0xBFE0F0), 0.8);
-    if (b.TaxiSign) Shade(cr, [=](cairo_t* c) { RoundedRect(c, c0 + 2.5, -2, 3, 4, 1); }, Hex(0xFFF2A0), 0.5);
+    Shade(
+        cr, [=](cairo_t* c) { RoundedRect(c, c0 + 0.8, -W / 2 + 1.6, (c1 - c0) * 0.62, W - 3.2, 1.5); }, b.Roof, 0.6,
+        0.25, 0.05);
+    Fill(
+        cr,
+        [=](cairo_t* c) {
+          Polygon(c, {c1 - 1.5, -W / 2 + 2, c1 - 0.5, -W / 2 + 3.5, c1 - 0.5, W / 2 - 3.5, c1 - 1.5, W / 2 - 2});
+        },
+        Hex(0xBFE0F0), 0.8);
+    if (b.TaxiSign)
+      Shade(
+          cr, [=](cairo_t* c) { RoundedRect(c, c0 + 2.5, -2, 3, 4, 1); }, Hex(0xFFF2A0), 0.5);
   });
   if (b.Bed)
     InVehicleFrame(cr, angle, top - 1, [&] {
-      Fill(cr, [=](cairo_t* c) { RoundedRect(c, -L / 2 + 1.5, -W / 2 + 1.5, L * b.CabinFrom - 2.5, W - 3, 1); }, b.Paint.Darker(0.45));
+      Fill(
+          cr, [=](cairo_t* c) { RoundedRect(c, -L / 2 + 1.5, -W / 2 + 1.5, L * b.CabinFrom - 2.5, W - 3, 1); },
+          b.Paint.Darker(0.45));
     });
   if (b.RoofRack)
     InVehicleFrame(cr, angle, top + 2.5, [&] {
       for (double v : {-W / 2 + 2.2, W / 2 - 2.2})
-        Stroke(cr, [=](cairo_t* c) {
-          cairo_move_to(c, -L / 2 + 2, v);
-          cairo_line_to(c, c1 - 2, v);
-        }, Hex(0xD8DCE0), 1.0);
+        Stroke(
+            cr,
+            [=](cairo_t* c) {
+              cairo_move_to(c, -L / 2 + 2, v);
+              cairo_line_to(c, c1 - 2, v);
+            },
+            Hex(0xD8DCE0), 1.0);
       for (double u = -L / 2 + 3; u < c1 - 2; u += 2.5)
-        Stroke(cr, [=](cairo_t* c) {
-          cairo_move_to(c, u, -W / 2 + 2.2);
-          cairo_line_to(c, u, W / 2 - 2.2);
-        }, Hex(0xB0B4B8), 0.6);
-      Fill(cr, [=](cairo_t* c) { RoundedRect(c, c1 - 2.5, -1.5, 1.6, 3, 0.6); }, Hex(0xF2A03C));
+        Stroke(
+            cr,
+            [=](cairo_t* c) {
+              cairo_move_to(c, u, -W / 2 + 2.2);
+              cairo_line_to(c, u, W / 2 - 2.2);
+            },
+            Hex(0xB0B4B8), 0.6);
+      Fill(
+          cr, [=](cairo_t* c) { RoundedRect(c, c1 - 2.5, -1.5, 1.6, 3, 0.6); }, Hex(0xF2A03C));
     });
   if (b.ToolBox)
     InVehicleFrame(cr, angle, top + 3, [&] {
-      Shade(cr, [=](cairo_t* c) { RoundedRect(c, -L / 2 + 2.5, -W / 2 + 2, L * 0.4, W - 4, 1); }, Hex(0xD9482B), 0.6, 0.2, 0.1);
+      Shade(
+          cr, [=](cairo_t* c) { RoundedRect(c, -L / 2 + 2.5, -W / 2 + 2, L * 0.4, W - 4, 1); }, Hex(0xD9482B), 0.6, 0.2,
+          0.1);
     });
   return picture.ToImage();
 }
