@@ -5,7 +5,11 @@
 //    climbing to the middle, its burst of sparks falling and fading;
 //  - images/Effects/SpecialAction/Confetti/00..56, 128 x 128: a burst of
 //    confetti over a building whose special ability starts;
-//  - images/Effects/SpecialAction/Balloon_Red, Balloon_Blue, 18 x 30.
+//  - images/Effects/SpecialAction/Balloon_Red, Balloon_Blue, 18 x 30;
+//  - images/effects/LevelComplete/100bills_01/00..59 and 100bills_02/00..19,
+//    48 x 48: a hundred-dollar note tumbling (a loop each), and
+//    LevelComplete/Confetti/<Green|Red|Yellow>/00..19, 16 x 16: a strip of
+//    confetti turning over; the level's end scatters many of them.
 #include <cmath>
 #include <cstdio>
 
@@ -146,6 +150,47 @@ Tools::Image Confetti(int frame) {
   return picture.ToImage();
 }
 
+// A hundred-dollar note, flat, in its own frame: x along it.
+void Banknote(cairo_t* cr, double w, double h) {
+  Shade(cr, [=](cairo_t* c) { RoundedRect(c, -w / 2, -h / 2, w, h, 1.5); }, Hex(0x9ACB7A), 0.8, 0.2, 0.1);
+  Stroke(cr, [=](cairo_t* c) { RoundedRect(c, -w / 2 + 2, -h / 2 + 2, w - 4, h - 4, 1); }, Hex(0x4E8A3A), 0.6, 0.8);
+  Fill(cr, [=](cairo_t* c) { Ellipse(c, 0, 0, h * 0.3, h * 0.3); }, Hex(0x4E8A3A), 0.7);
+  Fill(cr, [=](cairo_t* c) {
+    cairo_rectangle(c, -w / 2 + 3, -h / 2 + 3, 4, 3);
+    cairo_rectangle(c, w / 2 - 7, h / 2 - 6, 4, 3);
+  }, Hex(0x2F6A2A), 0.8);
+}
+
+// A note tumbling as it falls: turned about its length and its width by
+// the frame, a loop of the given number of frames. 48 x 48.
+Tools::Image TumblingNote(int frame, int frames, double turns) {
+  Picture picture(48, 48);
+  cairo_t* cr = picture.Cr();
+  const double t = frame / double(frames), a = 2 * Pi * t;
+  cairo_save(cr);
+  cairo_translate(cr, 24, 24);
+  cairo_rotate(cr, std::sin(a) * 0.6);
+  cairo_scale(cr, 1.0, std::max(0.12, std::abs(std::cos(a * turns))));
+  Banknote(cr, 32, 16);
+  cairo_restore(cr);
+  return picture.ToImage();
+}
+
+// A strip of confetti turning over, a loop. 16 x 16.
+Tools::Image TumblingConfetti(const Colour& colour, int frame, int frames) {
+  Picture picture(16, 16);
+  cairo_t* cr = picture.Cr();
+  const double a = 2 * Pi * frame / frames;
+  cairo_save(cr);
+  cairo_translate(cr, 8, 8);
+  cairo_rotate(cr, a);
+  double flip = std::cos(2 * a);
+  Fill(cr, [=](cairo_t* c) { cairo_rectangle(c, -5, -2.2 * std::abs(flip) - 0.3, 10, 4.4 * std::abs(flip) + 0.6); },
+       flip > 0 ? colour : colour.Darker(0.25));
+  cairo_restore(cr);
+  return picture.ToImage();
+}
+
 Tools::Image Balloon(const Colour& colour) {
   Picture picture(18, 30);
   cairo_t* cr = picture.Cr();
@@ -198,6 +243,23 @@ void AddEffectPictures(Recipes& out) {
   for (int f = 0; f < ConfettiFrames; ++f) {
     std::snprintf(name, sizeof name, "images/Effects/SpecialAction/Confetti/%02i", f);
     out.push_back({name, [f] { return Confetti(f); }});
+  }
+  // The level's end: notes and confetti that fall over the screen, each
+  // frame one turn of a piece that the effect scatters many of.
+  for (int f = 0; f < 60; ++f) {
+    std::snprintf(name, sizeof name, "images/effects/LevelComplete/100bills_01/%02i", f);
+    out.push_back({name, [f] { return TumblingNote(f, 60, 2); }});
+  }
+  for (int f = 0; f < 20; ++f) {
+    std::snprintf(name, sizeof name, "images/effects/LevelComplete/100bills_02/%02i", f);
+    out.push_back({name, [f] { return TumblingNote(f, 20, 1); }});
+  }
+  for (Shell shell : {Shell{"Green", Hex(0x6FBF4A)}, Shell{"Red", Hex(0xE8404A)}, Shell{"Yellow", Hex(0xFFD23F)}}) {
+    for (int f = 0; f < 20; ++f) {
+      std::snprintf(name, sizeof name, "images/effects/LevelComplete/Confetti/%s/%02i", shell.Name, f);
+      Colour c = shell.C;
+      out.push_back({name, [c, f] { return TumblingConfetti(c, f, 20); }});
+    }
   }
   out.push_back({"images/Effects/SpecialAction/Balloon_Red", [] { return Balloon(Hex(0xE8404A)); }});
   out.push_back({"images/Effects/SpecialAction/Balloon_Blue", [] { return Balloon(Hex(0x3F86C9)); }});
