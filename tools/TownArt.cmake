@@ -35,6 +35,23 @@ foreach(kind IN LISTS single_picture_kinds)
   add_building_pictures(${kind} 01)
 endforeach()
 list(APPEND town_pictures images/buildings/Bridge/Front)
+# The moving buildings' animation frames, each the whole picture.
+foreach(frame RANGE 0 39)
+  string(LENGTH "${frame}" digits)
+  if(digits EQUAL 1)
+    set(frame 0${frame})
+  endif()
+  list(APPEND town_pictures images/buildings/Cinema/Animation/00${frame})
+  if(frame LESS 20)
+    list(APPEND town_pictures images/buildings/WindPowerplant/Animation/${frame})
+  endif()
+  if(frame LESS 15)
+    list(APPEND town_pictures images/buildings/AmusementPark/Animation/${frame})
+  endif()
+  if(frame LESS 14)
+    list(APPEND town_pictures images/buildings/Fountain/Animation/${frame})
+  endif()
+endforeach()
 # Status icons, the progress bar, the building menu's buttons, the money.
 foreach(picture ProgressBar_empty ProgressBar_full IconStar_own IconStar_rival IconConstructionVan IconBroken
                 IconNoConnection IconJob IconIncomePlus IconEvent IconSpeed IconForSale_rival IconForSale_own

@@ -264,6 +264,35 @@ TEST(TownPictures, ConstructionAndDemolitionFramesRunWithoutAGapAtTheBuildingsSi
   }
 }
 
+TEST(TownPictures, MovingBuildingsHaveWholeFramesAtTheirPicturesSize) {
+  struct Case {
+    const char* Kind;
+    const char* Format;
+    int Frames;
+  };
+  // The wind farm's frames lie in its pictures' folder, which the game finds
+  // whatever the case of "WindPowerPlant".
+  const Case cases[] = {{"AmusementPark", "images/buildings/%s/Animation/%02i", 15},
+                        {"Cinema", "images/buildings/%s/Animation/%04i", 40},
+                        {"Fountain", "images/buildings/%s/Animation/%02i", 14},
+                        {"WindPowerplant", "images/buildings/%s/Animation/%02i", 20}};
+  for (const Case& c : cases) {
+    Tools::Image picture = Picture(Name("images/buildings/%s/%02i", c.Kind, 1));
+    Tools::Image previous;
+    for (int f = 0; f < c.Frames; ++f) {
+      std::string name = Name(c.Format, c.Kind, f);
+      ASSERT_TRUE(HasPicture(name)) << name;
+      Tools::Image frame = Picture(name);
+      EXPECT_EQ(frame.GetWidth(), picture.GetWidth()) << name;
+      EXPECT_EQ(frame.GetHeight(), picture.GetHeight()) << name;
+      if (f > 0) {
+        EXPECT_FALSE(SamePixels(frame, previous)) << name << " does not move";
+      }
+      previous = frame;
+    }
+  }
+}
+
 TEST(TownPictures, VehiclesHaveEightFramesOfOneSize) {
   std::vector<std::string> models = {"images/cars/ConstructionVan/%02i", "images/cars/WorkshopVan/%02i"};
   for (int model = 0; model < 4; ++model)

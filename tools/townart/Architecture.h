@@ -18,6 +18,7 @@ struct Lot {
   double X, Y, W, H;  // the footprint, pixels
   int Level;          // upgrade level 0..3
   const LandPalette& Pal;
+  double Phase = 0;  // how far through its animation loop (0..1) a moving building is
 };
 
 // The plot's ground: a lawn (or paving) over the footprint with rounded

@@ -30,7 +30,7 @@ const std::vector<BuildingShape>& BuildingShapes();
 const BuildingShape* FindBuildingShape(const std::string& name);
 
 // Draws the kind's picture for an upgrade level (0-based) in a landscape.
-Tools::Image DrawBuildingPicture(const BuildingShape& shape, int level, Landscape land = LAND_Forest);
+Tools::Image DrawBuildingPicture(const BuildingShape& shape, int level, Landscape land = LAND_Forest, double phase = 0);
 
 // The kinds' drawings, by family.
 void DrawBungalow(Lot& lot);

@@ -3,7 +3,9 @@
 // StadiumCheap kind is drawn with the Stadium's pictures, so it has none.
 // Each picture also comes as it looks in the fall and under snow,
 // "<Kind>/Decor/FallNN" and "<Kind>/Decor/SnowNN", of the same size (the
-// picture itself is the spring and forest one).
+// picture itself is the spring and forest one). The amusement park, the
+// cinema, the fountain and the wind farm also come as animation frames,
+// "<Kind>/Animation/NN" (the cinema's "NNNN"), each the whole picture.
 #include <cstdio>
 
 #include "townart/BuildingShapes.h"
@@ -83,11 +85,18 @@ const BuildingShape* FindBuildingShape(const std::string& name) {
   return nullptr;
 }
 
-Tools::Image DrawBuildingPicture(const BuildingShape& shape, int level, Landscape land) {
+Tools::Image DrawBuildingPicture(const BuildingShape& shape, int level, Landscape land, double phase) {
   Picture picture(shape.PictureWidth(), shape.PictureHeight());
   SetSnowyRoofs(PaletteOf(land).SnowOnTop);
-  Lot lot{picture,           picture.Cr(), double(SidePad), double(shape.Rise), shape.Columns * 40.0,
-          shape.Rows * 40.0, level,        PaletteOf(land)};
+  Lot lot{picture,
+          picture.Cr(),
+          double(SidePad),
+          double(shape.Rise),
+          shape.Columns * 40.0,
+          shape.Rows * 40.0,
+          level,
+          PaletteOf(land),
+          phase};
   shape.Draw(lot);
   if (land == LAND_Fall || land == LAND_Snow)
     SeasonTouches(lot, land, uint64_t(shape.Columns * 31 + shape.Rows * 7 + level));
@@ -110,6 +119,28 @@ void AddBuildingPictures(Recipes& out) {
     }
   }
   AddBridgeFront(out);
+  // The buildings that move: each frame is the whole picture at a moment of
+  // the loop, of the picture's size, so it is drawn where the picture is.
+  struct Animation {
+    const char* Kind;
+    const char* Format;
+    int Frames;
+  };
+  const Animation animations[] = {
+      {"AmusementPark", "images/buildings/AmusementPark/Animation/%02i", 15},
+      {"Cinema", "images/buildings/Cinema/Animation/%04i", 40},
+      {"Fountain", "images/buildings/Fountain/Animation/%02i", 14},
+      {"WindPowerplant", "images/buildings/WindPowerplant/Animation/%02i", 20},
+  };
+  for (const Animation& animation : animations) {
+    const BuildingShape* s = FindBuildingShape(animation.Kind);
+    for (int f = 0; f < animation.Frames; ++f) {
+      char name[96];
+      std::snprintf(name, sizeof name, animation.Format, f);
+      double phase = f / double(animation.Frames);
+      out.push_back({name, [s, phase] { return DrawBuildingPicture(*s, 0, LAND_Forest, phase); }});
+    }
+  }
 }
 
 }  // namespace TownArt

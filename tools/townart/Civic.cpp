@@ -314,7 +314,7 @@ void DrawAmusementPark(Lot& lot) {
   Stroke(
       cr, [=](cairo_t* c) { Ellipse(c, wx, wy, r - 4, r - 4); }, Hex(0xD9482B), 1.0);
   for (int i = 0; i < 12; ++i) {
-    double a = i * Pi / 6;
+    double a = i * Pi / 6 + lot.Phase * Pi / 2;  // the wheel turns a quarter a loop
     Stroke(
         cr,
         [=](cairo_t* c) {
@@ -325,9 +325,10 @@ void DrawAmusementPark(Lot& lot) {
   }
   const Colour cabins[] = {Hex(0xE84A5F), Hex(0xFFD23F), Hex(0x3F86C9), Hex(0x6FBF4A)};
   for (int i = 0; i < 8; ++i) {
-    double a = i * Pi / 4 + 0.2, cx = wx + std::cos(a) * r, cy = wy + std::sin(a) * r;
+    double a = i * Pi / 4 + 0.2 + lot.Phase * Pi / 2, cx = wx + std::cos(a) * r, cy = wy + std::sin(a) * r;
+    // Two colours turn by, so a quarter turn brings the wheel back to its look.
     Shade(
-        cr, [=](cairo_t* c) { RoundedRect(c, cx - 3, cy, 6, 5, 1.5); }, cabins[i % 4], 0.7);
+        cr, [=](cairo_t* c) { RoundedRect(c, cx - 3, cy, 6, 5, 1.5); }, cabins[(i % 2) * 2], 0.7);
   }
   Shade(
       cr, [=](cairo_t* c) { Ellipse(c, wx, wy, 3, 3); }, Hex(0xC99A3C), 0.8);
@@ -428,21 +429,25 @@ void DrawCinema(Lot& lot) {
       cr, [=](cairo_t* c) { cairo_rectangle(c, hx + 44, top + 8, 52, 9); }, Hex(0x2A1E22), 0.9);
   Fill(
       cr, [=](cairo_t* c) { cairo_rectangle(c, hx + 47, top + 10.5, 46, 4); }, Hex(0xFFF2C8));
-  Fill(
-      cr,
-      [=](cairo_t* c) {
-        for (int i = 0; i < 13; ++i) {
+  // The marquee's bulbs chase round, every fourth one dark.
+  const int step = int(std::lround(lot.Phase * 40));
+  for (int i = 0; i < 13; ++i) {
+    bool lit = (i + step) % 4 != 0;
+    Fill(
+        cr,
+        [=](cairo_t* c) {
           Ellipse(c, hx + 45 + i * 4.2, top + 8.5, 0.9, 0.9);
-          Ellipse(c, hx + 45 + i * 4.2, top + 16.5, 0.9, 0.9);
-        }
-      },
-      Hex(0xFFE066));
+          Ellipse(c, hx + 45 + (12 - i) * 4.2, top + 16.5, 0.9, 0.9);
+        },
+        lit ? Hex(0xFFE066) : Hex(0x8A6A2A));
+  }
   // The tall sign over the marquee.
   Shade(
       cr, [=](cairo_t* c) { RoundedRect(c, hx + 62, top - 26, 16, 34, 3); }, Hex(0xD9482B), 0.9);
   for (int i = 0; i < 6; ++i)
     Fill(
-        cr, [=](cairo_t* c) { RoundedRect(c, hx + 65, top - 23 + i * 5, 10, 3.5, 1); }, Hex(0xFFF2C8));
+        cr, [=](cairo_t* c) { RoundedRect(c, hx + 65, top - 23 + i * 5, 10, 3.5, 1); },
+        (i + step / 2) % 5 != 0 ? Hex(0xFFF2C8) : Hex(0xE8A080));
   // The film reel on the roof.
   Shade(
       cr, [=](cairo_t* c) { Ellipse(c, hx + 24, hy - hh + 26, 10, 10); }, Hex(0x3A3A40), 0.9, 0.25, 0.1);

@@ -59,7 +59,16 @@ void DrawTreeKind(Lot& lot) { GardenTrees(lot, {Plant(TREE_Round, lot.X + 20, lo
 void DrawFountain(Lot& lot) {
   cairo_t* cr = lot.Cr;
   Paving(cr, lot.X + 2, lot.Y + 2, 36, 36, Hex(0xE0D6C4), 6);
-  Basin(lot.P, lot.X + 20, lot.Y + 22, 15, 10, 16);
+  // The jet rises and falls a little through its loop.
+  const double jet = 16 + 3 * std::sin(2 * Pi * lot.Phase);
+  Basin(lot.P, lot.X + 20, lot.Y + 22, 15, 10, jet);
+  // Drops falling from the top of the jet along its plume.
+  for (int k = 0; k < 6; ++k) {
+    double t = std::fmod(lot.Phase * 2 + k / 6.0, 1.0), side = k % 2 ? 1 : -1;
+    double x = lot.X + 20 + side * 15 * 0.65 * t, y = lot.Y + 22 - jet * (1 - t * t) - 1;
+    Fill(
+        cr, [=](cairo_t* c) { Ellipse(c, x, y, 0.9, 1.1); }, Hex(0xF4FCFF), 0.9);
+  }
   Shade(
       cr, [=](cairo_t* c) { cairo_rectangle(c, lot.X + 18.5, lot.Y + 16, 3, 6); }, Hex(0xD8CFC0), 0.5);
 }

@@ -152,13 +152,19 @@ Tools::Image Confetti(int frame) {
 
 // A hundred-dollar note, flat, in its own frame: x along it.
 void Banknote(cairo_t* cr, double w, double h) {
-  Shade(cr, [=](cairo_t* c) { RoundedRect(c, -w / 2, -h / 2, w, h, 1.5); }, Hex(0x9ACB7A), 0.8, 0.2, 0.1);
-  Stroke(cr, [=](cairo_t* c) { RoundedRect(c, -w / 2 + 2, -h / 2 + 2, w - 4, h - 4, 1); }, Hex(0x4E8A3A), 0.6, 0.8);
-  Fill(cr, [=](cairo_t* c) { Ellipse(c, 0, 0, h * 0.3, h * 0.3); }, Hex(0x4E8A3A), 0.7);
-  Fill(cr, [=](cairo_t* c) {
-    cairo_rectangle(c, -w / 2 + 3, -h / 2 + 3, 4, 3);
-    cairo_rectangle(c, w / 2 - 7, h / 2 - 6, 4, 3);
-  }, Hex(0x2F6A2A), 0.8);
+  Shade(
+      cr, [=](cairo_t* c) { RoundedRect(c, -w / 2, -h / 2, w, h, 1.5); }, Hex(0x9ACB7A), 0.8, 0.2, 0.1);
+  Stroke(
+      cr, [=](cairo_t* c) { RoundedRect(c, -w / 2 + 2, -h / 2 + 2, w - 4, h - 4, 1); }, Hex(0x4E8A3A), 0.6, 0.8);
+  Fill(
+      cr, [=](cairo_t* c) { Ellipse(c, 0, 0, h * 0.3, h * 0.3); }, Hex(0x4E8A3A), 0.7);
+  Fill(
+      cr,
+      [=](cairo_t* c) {
+        cairo_rectangle(c, -w / 2 + 3, -h / 2 + 3, 4, 3);
+        cairo_rectangle(c, w / 2 - 7, h / 2 - 6, 4, 3);
+      },
+      Hex(0x2F6A2A), 0.8);
 }
 
 // A note tumbling as it falls: turned about its length and its width by
@@ -185,8 +191,9 @@ Tools::Image TumblingConfetti(const Colour& colour, int frame, int frames) {
   cairo_translate(cr, 8, 8);
   cairo_rotate(cr, a);
   double flip = std::cos(2 * a);
-  Fill(cr, [=](cairo_t* c) { cairo_rectangle(c, -5, -2.2 * std::abs(flip) - 0.3, 10, 4.4 * std::abs(flip) + 0.6); },
-       flip > 0 ? colour : colour.Darker(0.25));
+  Fill(
+      cr, [=](cairo_t* c) { cairo_rectangle(c, -5, -2.2 * std::abs(flip) - 0.3, 10, 4.4 * std::abs(flip) + 0.6); },
+      flip > 0 ? colour : colour.Darker(0.25));
   cairo_restore(cr);
   return picture.ToImage();
 }

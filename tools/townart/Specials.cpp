@@ -291,7 +291,7 @@ void DrawWindPowerplant(Lot& lot) {
   Fill(
       cr, [=](cairo_t* c) { cairo_rectangle(c, X + 27, Y + 206, 10, 10); }, Hex(0x5A6470));
   const double spots[7][2] = {{46, 86}, {120, 64}, {200, 78}, {256, 150}, {90, 160}, {170, 176}, {236, 224}};
-  for (int i = 0; i < 7; ++i) Turbine(lot.P, X + spots[i][0], Y + spots[i][1], 72, i * 0.7);
+  for (int i = 0; i < 7; ++i) Turbine(lot.P, X + spots[i][0], Y + spots[i][1], 72, i * 0.7 + lot.Phase * 2 * Pi / 3);
 }
 
 void DrawAirport(Lot& lot) {
