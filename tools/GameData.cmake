@@ -119,6 +119,8 @@ foreach(track IN LISTS music_tracks)
   list(APPEND data_outputs ${data_dir}/Music/${track}.ogg)
 endforeach()
 
+include(${CMAKE_CURRENT_LIST_DIR}/TownArt.cmake)
+
 add_custom_target(corvanta_data ALL DEPENDS ${data_outputs})
 set(CORVANTA_DATA_MANIFEST ${CMAKE_BINARY_DIR}/data-generation.txt CACHE INTERNAL "The generator runs")
 file(GENERATE OUTPUT ${CORVANTA_DATA_MANIFEST} CONTENT "${manifest}")

@@ -72,7 +72,9 @@ struct FileCloser {
 
 }  // namespace
 
-void WritePng(const std::string& path, const Image& image) {
+void WritePng(const std::string& path, const Image& image) { WritePng(path, image, 9); }
+
+void WritePng(const std::string& path, const Image& image, int compressionLevel) {
   MakeParentFolders(path);
   // Written beside the target and renamed, so an interrupted build never
   // leaves a truncated image that looks up to date.
@@ -87,7 +89,7 @@ void WritePng(const std::string& path, const Image& image) {
       throw std::runtime_error("libpng failed writing " + path);
     }
     png_init_io(png, file.File);
-    png_set_compression_level(png, 9);
+    png_set_compression_level(png, compressionLevel);
     png_set_IHDR(png, info, image.GetWidth(), image.GetHeight(), 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);

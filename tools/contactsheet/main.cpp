@@ -8,6 +8,7 @@
 
 #include "contactsheet/FontSpecimens.h"
 #include "contactsheet/ImagePages.h"
+#include "contactsheet/TownScenes.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
   try {
     int pages = ContactSheet::WriteImagePages(argv[1], argv[2]);
     pages += ContactSheet::WriteFontSpecimens(argv[1], argv[2]);
+    pages += ContactSheet::WriteTownScenes(argv[1], argv[2]);
     std::printf("contactsheet: %i pages in %s\n", pages, argv[2]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "contactsheet: %s\n", e.what());
