@@ -151,13 +151,14 @@ void Palm(cairo_t* cr, const TreeSpec& t, const LandPalette& pal) {
       cr, [&](cairo_t* c) { cairo_append_path(c, outline); }, Hex(0x9A7A50), 0.7, 0.2, 0.1);
   cairo_path_destroy(outline);
   for (double f = 0.06; f < 0.95; f += 5.0 / (s * 0.95)) {
-    auto [x0, y0] = along(f, -1);
-    auto [x1, y1] = along(f, 1);
+    // Plain copies: clang 14 cannot capture structured bindings in a lambda.
+    const auto left = along(f, -1);
+    const auto right = along(f, 1);
     Stroke(
         cr,
         [=](cairo_t* c) {
-          cairo_move_to(c, x0, y0);
-          cairo_line_to(c, x1, y1 + 0.8);
+          cairo_move_to(c, left.first, left.second);
+          cairo_line_to(c, right.first, right.second + 0.8);
         },
         Hex(0x6E5436), 0.6, 0.7);
   }
