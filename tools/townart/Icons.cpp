@@ -366,9 +366,9 @@ Tools::Image BrokenSmoke() {
     cairo_pattern_destroy(g);
   }
   // Sparks at the foot of the smoke.
-  for (auto [x, y] : {std::pair{16.0, 40.0}, {30.0, 42.0}, {24.0, 44.0}})
+  for (std::pair<double, double> at : {std::pair{16.0, 40.0}, {30.0, 42.0}, {24.0, 44.0}})
     Fill(
-        cr, [=](cairo_t* c) { StarPath(c, x, y, 2.5); }, Hex(0xFFD23F));
+        cr, [=](cairo_t* c) { StarPath(c, at.first, at.second, 2.5); }, Hex(0xFFD23F));
   return picture.ToImage();
 }
 

@@ -2,6 +2,9 @@
 // buildings, vehicles, people, effects) into the data folder as PNG.
 //   townart <data folder> <picture name>...
 //   townart --list     prints every picture name it can draw, one a line
+#include <cairo.h>
+#include <fontconfig/fontconfig.h>
+
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -36,5 +39,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "townart: %s\n", e.what());
     return 1;
   }
+  // The icons' lettering loads fonts through fontconfig; hand its caches back
+  // so a leak checker sees only what the drawing itself kept.
+  cairo_debug_reset_static_data();
+  FcFini();
   return 0;
 }
