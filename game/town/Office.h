@@ -3,27 +3,119 @@
 // It stands on every map and the map knows it as TheOffice. It is never
 // constructed by vans, never demolished and never sold.
 //
-// Dispatching vans to the waiting jobs, buying vans and the speed-up belong
-// to the office's own rules; the jobs ask for them through
-// ProcessWorkersTasks and read SpeedUpActive.
+// The office owns the van pool, sells further vans (delivered after a
+// delay), offers the timed speed-up that makes vans drive and jobs advance
+// faster, and decides which van goes to which job (ProcessWorkersTasks):
+// repairs first, then the other jobs in queue order, each served by the
+// nearest free vans that can reach it.
+
+#include <vector>
 
 #include "game/town/Building.h"
+#include "tessel/Array.h"
 
 namespace Corvanta {
 
+class ConstructionVan;
+
+enum OfficeMenuButtonId : int {
+  MENU_BuyVan = MENU_FirstSubclassButton,
+  MENU_SpeedUp,
+};
+
+// What a saved game keeps of the office after the building's record.
+struct OfficeSaveRecord {
+  int VanCount = 0;
+  bool SpeedUpActive = false;
+  float SpeedUpTimer = 0;
+};
+
 class Office : public Building {
 public:
+  static constexpr int MaxVans = 99;
+
   Office();
+  ~Office() override;
 
   bool CanDemolish() const override { return false; }
+
+  // ---- the van pool
+  // New vans at home; then the office dispatches.
+  void AddVans(int count);
+  // Every van the company owns, out on a job or not.
+  virtual int GetVanCount() const { return Vans.GetSize(); }
+  int GetFreeVanCount() const;
+  int GetConstructionVanCost() const;
+  bool CanBuyVan() const;
+  // A van being deleted leaves the pool.
+  void ForgetVan(ConstructionVan* van);
+
+  // ---- dispatch
   // Matches the free vans to the map's job queue. Called whenever a job is
   // queued, ends or is cancelled, and whenever a van comes home.
-  virtual void ProcessWorkersTasks() {}
-  // Every van the company owns, out on a job or not.
-  virtual int GetVanCount() const { return 0; }
+  virtual void ProcessWorkersTasks();
+  // While one is held, dispatch waits; the last one to go runs what was
+  // asked meanwhile.
+  class DispatchHold {
+  public:
+    explicit DispatchHold(Office& office);
+    // Runs the waiting dispatch unless an error is on its way out.
+    ~DispatchHold() noexcept(false);
+    DispatchHold(const DispatchHold&) = delete;
+    DispatchHold& operator=(const DispatchHold&) = delete;
 
-  // The speed-up ability is running: jobs advance faster.
+  private:
+    Office& Held;
+  };
+
+  // ---- saved games
+  void WriteOfficeSave(OfficeSaveRecord& record) const;
+  // On an office placed on its map: the saved vans start at home.
+  void ReadOfficeSave(const OfficeSaveRecord& record);
+
+  // ---- building
+  void OnUpdate(float dt) override;
+  void OnDraw(Tessel::Canvas& canvas) override;
+  void OnRemovedFromMap() override;
+  void FillMenu(BuildingMenuButtons& buttons) override;
+  void OnMenuButton(int id) override;
+  void OnDisabledMenuButton(int id) override;
+  void GetInfo(BuildingInfoRows& rows) const override;
+  void OnMoneyChanged() override;
+  void OnBuildingRemoved(MapEntity* entity) override;
+
+  // The speed-up's button: enabled when ready, with its progress bar.
+  struct AbilityButtonState {
+    bool IsEnabled = false;
+    bool IsProgressShown = true;
+    float Progress = 0;
+  };
+
+  // ---- data, in the order of the model
+  Tessel::Array<ConstructionVan*> Vans{32};
+  // The speed-up ability is running: jobs advance and vans drive faster.
   bool SpeedUpActive = false;
+  bool IsDeliveringVan = false;
+  float DeliveryTimer = 0;
+  // Running: counts down the period; recharging: counts up to the cooldown.
+  float SpeedUpTimer;
+  AbilityButtonState SpeedUpButton;
+  // The delivery's progress, shown on the buy-van button.
+  float DeliveryProgress = -1;
+  float IndicatorFade = 3;
+  float AnimationFrame = 0;
+
+private:
+  void Dispatch();
+  void AssignVans(Building* building, int numVans, std::vector<ConstructionVan*>& freeVans);
+  void BuyVan();
+  void UseSpeedUp();
+  void UpdateDelivery(float dt);
+  void UpdateSpeedUp(float dt);
+  bool HasSpeedUp() const;
+
+  int DispatchHolds = 0;
+  bool IsDispatchPending = false;
 };
 
 }  // namespace Corvanta

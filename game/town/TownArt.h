@@ -20,6 +20,13 @@ struct TownArt {
   Tessel::Bitmap* Roads[5] = {};
   // By kind and picture (the upgrade level's picture).
   Tessel::Bitmap* Buildings[BDK_NumTableKinds][MaxPictures] = {};
+  // The construction van: east, north, west, south, then the diagonals
+  // between each of them and the next to its left.
+  Tessel::Bitmap* ConstructionVan[8] = {};
+  // Drawn over every van while the office's speed-up runs.
+  Tessel::Bitmap* SpeedUpIcon = nullptr;
+  // The office's mark of free vans.
+  Tessel::Bitmap* OfficeVanIcon = nullptr;
 
   // "images/Roads/Fall" for Fall, "Snow", "Tropic", "Forest" otherwise.
   Tessel::Bitmap* GetRoadImage(int decorSetting) const;

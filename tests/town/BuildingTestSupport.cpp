@@ -39,6 +39,14 @@ Building* BuildingTest::Order(BuildingKind kind, int x, int y) {
   return building;
 }
 
+std::vector<std::string> AbilityListener::Of(const std::string& kindName) const {
+  const std::string ending = " " + kindName;
+  std::vector<std::string> events;
+  for (const std::string& event : Events)
+    if (event.size() > ending.size() && event.substr(event.size() - ending.size()) == ending) events.push_back(event);
+  return events;
+}
+
 VanOffice* BuildingTest::PlaceVanOffice(int x, int y, int vans) {
   auto* vanOffice = new VanOffice(vans);
   map->PlaceBuilding(vanOffice, x, y, false);

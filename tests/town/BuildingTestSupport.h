@@ -68,6 +68,8 @@ public:
   void OnSpecialAbilityUsed(Corvanta::Building* b) override { Add("OnSpecialAbilityUsed", b); }
   void OnBonusCollected(Corvanta::Building* b) override { Add("OnBonusCollected", b); }
   void OnSpecialConstructionOrdered(Corvanta::Building* b) override { Add("OnSpecialConstructionOrdered", b); }
+  // The events of one kind's buildings (the office's speed-up has its own).
+  std::vector<std::string> Of(const std::string& kindName) const;
   std::vector<std::string> Events;
 
 private:

@@ -112,7 +112,7 @@ TEST_F(CommercialBuildings, TheAbilityRechargesRunsItsRoundsAndRechargesAgain) {
   EXPECT_FALSE(shop->Ability.IsReady);
   Run(0.2f);
   ASSERT_TRUE(shop->Ability.IsReady);
-  EXPECT_EQ(abilities.Events, std::vector<std::string>{"OnSpecialAbilityReady Shop"});
+  EXPECT_EQ(abilities.Of("Shop"), std::vector<std::string>{"OnSpecialAbilityReady Shop"});
   shop->Select();
   EXPECT_TRUE(shop->FindMenuButton(MENU_Ability)->IsEnabled);
   EXPECT_FLOAT_EQ(ButtonProgress(shop), -1);  // no bar on a ready button

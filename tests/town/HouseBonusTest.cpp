@@ -84,7 +84,7 @@ TEST_F(HouseBonus, ClickingACheckThatHasFadedInCollectsIt) {
   EXPECT_EQ(map->BankAccount, 1600);
   EXPECT_TRUE(presenter.Has("money 600"));
   EXPECT_TRUE(presenter.Has("sound sounds/checkCollected.ogg"));
-  EXPECT_EQ(abilities.Events, std::vector<std::string>{"OnBonusCollected Bungalow"});
+  EXPECT_EQ(abilities.Of("Bungalow"), std::vector<std::string>{"OnBonusCollected Bungalow"});
   EXPECT_FALSE(house->BonusActive);
   EXPECT_EQ(map->SelectedBuilding, nullptr);  // collected, not selected
 }

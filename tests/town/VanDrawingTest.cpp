@@ -1,0 +1,86 @@
+// What a van draws, on the recording device.
+
+#include <memory>
+#include <vector>
+
+#include "game/town/TownArt.h"
+#include "support/RecordingGraphicsDevice.h"
+#include "tessel/graphics/Canvas.h"
+#include "tessel/resources/Bitmap.h"
+#include "town/VanTestSupport.h"
+
+using namespace Corvanta;
+using namespace Testing;
+
+namespace {
+
+class VanDrawing : public VanTest {
+protected:
+  VanDrawing() : TheCanvas(&Device) {
+    for (int frame = 0; frame < 8; ++frame)
+      Pictures.push_back(std::make_unique<Tessel::Bitmap>(32, 32, Tessel::PIXEL_A8R8G8B8));
+  }
+  void SetUp() override {
+    VanTest::SetUp();
+    for (int frame = 0; frame < 8; ++frame) Art.ConstructionVan[frame] = Pictures[static_cast<size_t>(frame)].get();
+    map->Art = &Art;
+    Build({
+        "..........",
+        "..........",
+        "..........",
+        "##########",
+        "..........",
+    });
+  }
+  struct Drawn {
+    int Picture;
+    float CentreX, CentreY;
+    uint32_t Diffuse;
+  };
+  std::vector<Drawn> DrawVans() {
+    Device.Calls.clear();
+    map->Draw(TheCanvas);
+    TheCanvas.Finish();
+    std::vector<Drawn> drawn;
+    for (const RecordingGraphicsDevice::Call& call : Device.Calls)
+      for (int frame = 0; frame < 8; ++frame)
+        if (call.Image == Pictures[static_cast<size_t>(frame)].get())
+          for (const Tessel::Quad& quad : call.Quads)
+            drawn.push_back({frame, (quad.Position[0].X + quad.Position[2].X) / 2,
+                             (quad.Position[0].Y + quad.Position[2].Y) / 2, quad.Diffuse});
+    return drawn;
+  }
+
+  std::vector<std::unique_ptr<Tessel::Bitmap>> Pictures;
+  TownArt Art;
+  RecordingGraphicsDevice Device;
+  Tessel::Canvas TheCanvas;
+};
+
+TEST_F(VanDrawing, AVanIsDrawnOnlyOnTheRoadCentredOnItsPositionAndFadingInFromTheOffice) {
+  PlaceRealOffice(0, 1, 1);
+  ConstructionVan* van = Van(0);
+  EXPECT_TRUE(DrawVans().empty());  // at home, inside the office
+  Order(BDK_Bungalow, 5, 0);
+  map->Update(0.01f);
+  map->Update(0.05f);
+  ASSERT_EQ(van->state, ConstructionVan::STATE_GotoObjective);
+  std::vector<Drawn> drawn = DrawVans();
+  ASSERT_EQ(drawn.size(), 1u);
+  EXPECT_EQ(drawn[0].Picture, 3);  // out of the office southwards
+  EXPECT_NEAR(drawn[0].CentreX, van->ScreenX, 0.51f);
+  EXPECT_NEAR(drawn[0].CentreY, van->ScreenY, 0.51f);
+  ASSERT_LT(van->Visibility, 1);
+  EXPECT_EQ(drawn[0].Diffuse >> 24, static_cast<uint32_t>(van->Visibility * van->Visibility * 255));
+  EXPECT_EQ(drawn[0].Diffuse & 0xFFFFFFu, 0xFFFFFFu);
+
+  // Later, turned east along the road and fully seen.
+  ASSERT_TRUE(RunUntil([&] { return van->squareIdx == 2; }));
+  drawn = DrawVans();
+  ASSERT_EQ(drawn.size(), 1u);
+  EXPECT_EQ(drawn[0].Picture, 0);
+  EXPECT_EQ(drawn[0].Diffuse >> 24, 255u);
+  EXPECT_EQ(van->GetDrawOrder(), static_cast<int>(van->ScreenY));
+}
+
+}  // namespace
