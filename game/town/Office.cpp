@@ -176,6 +176,30 @@ void Office::OnRemovedFromMap() {
   Building::OnRemovedFromMap();
 }
 
+// ---- the owner
+
+int Office::GetRankLook() const {
+  if (!Owner.HasProfile) return 0;
+  int reached = 0;
+  for (uint64_t level : Rules().CompanyValueRankLevels)
+    if (level <= Owner.RecordedCompanyValues) ++reached;
+  return reached >= 4 ? 2 : reached >= 2 ? 1 : 0;
+}
+
+void Office::OnBuildingPlaced(Building* building) {
+  Building::OnBuildingPlaced(building);
+  if (building != this) return;
+  if (CustomTitle.empty() && Owner.HasProfile) CustomTitle = Owner.Title;
+  SetLevel(std::min(GetRankLook(), Balance->NumUpgrades));
+}
+
+void Office::Select() {
+  Building::Select();
+  if (!HasSpeedUp() || !SpeedUpButton.IsEnabled || !Owner.HasProfile || Owner.HasSeenSpeedUpHint) return;
+  TheMap->GetPresenter().ShowHint("AssistantHint.OfficeSpeedUpAvailable");
+  Owner.HasSeenSpeedUpHint = true;
+}
+
 // ---- saved games
 
 void Office::WriteOfficeSave(OfficeSaveRecord& record) const {
@@ -337,11 +361,24 @@ void Office::GetInfo(BuildingInfoRows& rows) const {
 
 void Office::OnDraw(Canvas& canvas) {
   Building::OnDraw(canvas);
-  if (!TheMap || !TheMap->Art || !TheMap->Art->OfficeVanIcon || GetFreeVanCount() == 0) return;
-  // The free vans' mark at the lower left corner of the interface rectangle.
-  Bitmap* icon = TheMap->Art->OfficeVanIcon;
-  canvas.DrawImage(icon, 0xFFFFFFFFu, InterfaceRect.X - X,
-                   InterfaceRect.Y + InterfaceRect.Height - static_cast<float>(icon->GetHeight()) - Y);
+  if (!TheMap || !TheMap->Art) return;
+  const TownArt& art = *TheMap->Art;
+  // Map pixels of the interface rectangle, in the widget's own coordinates.
+  const float left = InterfaceRect.X - X, top = InterfaceRect.Y - Y, bottom = top + InterfaceRect.Height;
+  if (art.OfficeVanIcon && GetFreeVanCount() > 0)
+    canvas.DrawImage(art.OfficeVanIcon, 0xFFFFFFFFu, left, bottom - static_cast<float>(art.OfficeVanIcon->GetHeight()));
+  if (art.OfficeSpeedUpIndicator && IndicatorFade > 0) {
+    // It pops up to twice its size and settles back, standing on the top edge.
+    float fade = IndicatorFade;
+    float scale = fade >= 3 ? 1 : fade <= 2 ? fade : 4 - fade;
+    uint32_t alpha = static_cast<uint32_t>(std::min(scale, 1.0f) * 255);
+    Bitmap* image = art.OfficeSpeedUpIndicator;
+    float width = static_cast<float>(image->GetWidth()), height = static_cast<float>(image->GetHeight());
+    float anchorX = left + InterfaceRect.Width / 2;
+    canvas.DrawImage(RectF{0, 0, width, height},
+                     RectF{anchorX - width * scale / 2, top - height * scale, width * scale, height * scale}, image,
+                     alpha << 24 | 0x00FFFFFFu);
+  }
 }
 
 }  // namespace Corvanta

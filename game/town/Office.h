@@ -9,6 +9,7 @@
 // repairs first, then the other jobs in queue order, each served by the
 // nearest free vans that can reach it.
 
+#include <cstdint>
 #include <vector>
 
 #include "game/town/Building.h"
@@ -28,6 +29,21 @@ struct OfficeSaveRecord {
   int VanCount = 0;
   bool SpeedUpActive = false;
   float SpeedUpTimer = 0;
+};
+
+// The player who runs the company, as the game tells the office before the
+// level is built. Without a profile (tests, bots) the office keeps its
+// level's title and its first look.
+struct OfficeOwner {
+  bool HasProfile = false;
+  // "Hud.Info.OfficeOf" with the player's name, for an office without title.
+  Tessel::WideString Title;
+  // The company values of the profile's level results, summed: the rank
+  // that picks the office's look.
+  uint64_t RecordedCompanyValues = 0;
+  // The assistant has told the player about the speed-up; the game keeps
+  // it in the profile.
+  bool HasSeenSpeedUpHint = false;
 };
 
 class Office : public Building {
@@ -83,6 +99,12 @@ public:
   void GetInfo(BuildingInfoRows& rows) const override;
   void OnMoneyChanged() override;
   void OnBuildingRemoved(MapEntity* entity) override;
+  // Its own placement gives it the owner's title and look.
+  void OnBuildingPlaced(Building* building) override;
+  void Select() override;
+  // The look by the owner's rank: 0, 1 from the second rank level, 2 from
+  // the fourth.
+  int GetRankLook() const;
 
   // The speed-up's button: enabled when ready, with its progress bar.
   struct AbilityButtonState {
@@ -90,6 +112,8 @@ public:
     bool IsProgressShown = true;
     float Progress = 0;
   };
+
+  OfficeOwner Owner;
 
   // ---- data, in the order of the model
   Tessel::Array<ConstructionVan*> Vans{32};

@@ -42,6 +42,7 @@ void LoadTownArt(ResourceManager& manager, TownArt& art) {
     art.ConstructionVan[frame] = manager.LoadBitmap(Format("images/cars/ConstructionVan/%02i", frame));
   art.SpeedUpIcon = manager.LoadBitmap("images/IconAcceleration", true);
   art.OfficeVanIcon = manager.LoadBitmap("images/hud/InfoVan", true);
+  art.OfficeSpeedUpIndicator = manager.LoadBitmap("images/buildings/IconSpeed", true);
 }
 
 }  // namespace Corvanta

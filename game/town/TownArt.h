@@ -25,8 +25,9 @@ struct TownArt {
   Tessel::Bitmap* ConstructionVan[8] = {};
   // Drawn over every van while the office's speed-up runs.
   Tessel::Bitmap* SpeedUpIcon = nullptr;
-  // The office's mark of free vans.
+  // The office's mark of free vans, and its sign of a ready speed-up.
   Tessel::Bitmap* OfficeVanIcon = nullptr;
+  Tessel::Bitmap* OfficeSpeedUpIndicator = nullptr;
 
   // "images/Roads/Fall" for Fall, "Snow", "Tropic", "Forest" otherwise.
   Tessel::Bitmap* GetRoadImage(int decorSetting) const;

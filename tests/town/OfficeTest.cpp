@@ -246,3 +246,71 @@ TEST_F(OfficeRules, ASavedOfficeComesBackWithItsVansAtHomeAndItsSpeedUpRunning) 
 }
 
 }  // namespace
+
+namespace {
+
+class OfficeOwnership : public OfficeRules {
+protected:
+  Office* PlaceOwnedOffice(const OfficeOwner& owner, const char16_t* levelTitle = u"") {
+    realOffice = new Office();
+    realOffice->Owner = owner;
+    realOffice->CustomTitle = levelTitle;
+    map->PlaceBuilding(realOffice, 0, 1, false);
+    return realOffice;
+  }
+};
+
+TEST_F(OfficeOwnership, TheOwnersRankPicksTheOfficesLook) {
+  ChangeRules([](Balance& rules) {
+    rules.CompanyValueRankLevels.Clear();
+    for (uint64_t level : {150000ull, 600000ull, 2500000ull, 6000000ull, 12000000ull})
+      rules.CompanyValueRankLevels.Add(level);
+  });
+  struct Case {
+    bool HasProfile;
+    uint64_t Recorded;
+    int Look;
+  } cases[] = {
+      {false, 99000000, 0}, {true, 0, 0},       {true, 150000, 0},   {true, 600000, 1},
+      {true, 5999999, 1},   {true, 6000000, 2}, {true, 99000000, 2},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    OfficeOwner owner;
+    owner.HasProfile = c.HasProfile;
+    owner.RecordedCompanyValues = c.Recorded;
+    EXPECT_EQ(PlaceOwnedOffice(owner)->Level, c.Look) << c.HasProfile << " " << c.Recorded;
+    TearDown();
+  }
+}
+
+TEST_F(OfficeOwnership, AnUntitledOfficeTakesTheOwnersTitle) {
+  OfficeOwner owner;
+  owner.HasProfile = true;
+  owner.Title = u"Office of Ann";
+  EXPECT_EQ(PlaceOwnedOffice(owner)->CustomTitle, u"Office of Ann");
+  SetUp();
+  EXPECT_EQ(PlaceOwnedOffice(owner, u"Head office")->CustomTitle, u"Head office");
+  SetUp();
+  owner.HasProfile = false;
+  EXPECT_EQ(PlaceOwnedOffice(owner)->CustomTitle, u"");
+}
+
+TEST_F(OfficeOwnership, TheAssistantTellsAboutTheReadySpeedUpOnce) {
+  Buy(OFUP_AutoService2);
+  OfficeOwner owner;
+  owner.HasProfile = true;
+  Office* office = PlaceOwnedOffice(owner);
+  office->Select();  // not ready yet
+  EXPECT_TRUE(presenter.Only("hint ").empty());
+  office->Unselect();
+  Run(0.1f);
+  office->Select();
+  EXPECT_EQ(presenter.Only("hint "), std::vector<std::string>{"AssistantHint.OfficeSpeedUpAvailable"});
+  EXPECT_TRUE(office->Owner.HasSeenSpeedUpHint);
+  office->Unselect();
+  office->Select();
+  EXPECT_EQ(presenter.Only("hint ").size(), 1u);
+}
+
+}  // namespace
