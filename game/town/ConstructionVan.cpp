@@ -99,7 +99,10 @@ int ConstructionVan::GetDistanceTo(Building* building) {
         if (path[0]->Entity == building) return 0;
         return FindRouteFromDeparture(building, route) ? route.GetSize() - 2 : -1;
       case STATE_GotoObjective: {
-        TESSEL_ASSERT(squareIdx < (path.GetSize() - 2));
+        // The assertion's text is its expression as written.
+        // clang-format off
+        TESSEL_ASSERT(squareIdx < ( path.GetSize() - 2 ));
+        // clang-format on
         MapSquare* current = path[squareIdx];
         if (current->Entity == building || !TheMap->FindRoute(current, building, route)) return -1;
         MapSquare* next = path[squareIdx + 1];
@@ -182,7 +185,9 @@ void ConstructionVan::TakePath(SquareRoute& route) {
 bool ConstructionVan::GetAlternativeRoadPath(bool force) {
   try {
     TESSEL_ASSERT(state == STATE_GotoObjective);
-    TESSEL_ASSERT(squareIdx < (path.GetSize() - 1));
+    // clang-format off
+    TESSEL_ASSERT(squareIdx < ( path.GetSize() - 1 ));
+    // clang-format on
     MapSquare* current = path[squareIdx];
     MapSquare* next = path[squareIdx + 1];
     const int rest = path.GetSize() - squareIdx;
@@ -258,7 +263,9 @@ void ConstructionVan::StartMotion() {
 }
 
 void ConstructionVan::ComputeTurn() {
-  TESSEL_ASSERT(squareIdx < (path.GetSize() - 1));
+  // clang-format off
+  TESSEL_ASSERT(squareIdx < ( path.GetSize() - 1 ));
+  // clang-format on
   Turn = GetTurn(Heading, GetStepDirection(*path[squareIdx], *path[squareIdx + 1]));
 }
 

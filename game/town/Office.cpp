@@ -320,7 +320,10 @@ void Office::BuyVan() {
   // One van at a time and no more than the limit, whoever presses.
   if (IsDeliveringVan || Vans.GetSize() >= MaxVans) return;
   const int cost = GetConstructionVanCost();
-  TESSEL_ASSERT(TheMap->CanTransferMoney(-GetConstructionVanCost()));
+  // The assertion's text is its expression as written.
+  // clang-format off
+  TESSEL_ASSERT(TheMap->CanTransferMoney( -GetConstructionVanCost() ));
+  // clang-format on
   TheMap->TransferMoney(-cost);
   TheMap->Broadcast(&MapListener::OnVanBought, this);
   if (Rules().ConstructionVanSupplyTime > 0) {

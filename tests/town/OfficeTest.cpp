@@ -1,6 +1,9 @@
 // The office's own rules: the price and purchase of vans, the speed-up
 // ability, what it tells about itself, and its saved state.
 
+#include <utility>
+
+#include "tessel/Exception.h"
 #include "town/VanTestSupport.h"
 
 using namespace Corvanta;
@@ -311,6 +314,45 @@ TEST_F(OfficeOwnership, TheAssistantTellsAboutTheReadySpeedUpOnce) {
   office->Unselect();
   office->Select();
   EXPECT_EQ(presenter.Only("hint ").size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+// The message and trace of the assertion the action fails with.
+template <typename Action>
+std::pair<std::string, std::string> FailureOf(Action action) {
+  try {
+    action();
+  } catch (const Tessel::AssertionFailedException& e) {
+    return {e.Message.CStr(), e.Trace.CStr()};
+  }
+  return {"no failure", ""};
+}
+
+TEST_F(OfficeRules, ContractViolationsFailWithTheirExpressionAndTrace) {
+  Office* office = PlaceRealOffice(0, 1, 1);
+  Building* idle = Place(BDK_Shop, 5, 1);
+  map->JobQueue.Add(idle);  // queued without a job
+  auto queued = FailureOf([&] { office->ProcessWorkersTasks(); });
+  EXPECT_EQ(queued.first, "bld->JobRequired != JOB_None");
+  EXPECT_EQ(queued.second, "    at Office::ProcessWorkersTasks()\n");
+  map->JobQueue.Clear();
+
+  Van(0)->state = ConstructionVan::STATE_FadeOut;
+  auto fading = FailureOf([&] { Van(0)->Goto(idle); });
+  EXPECT_EQ(fading.first, "!\"Invalid call. Van isn't ready to go to objective.\"");
+  EXPECT_EQ(fading.second, "    at ConstructionVan::Goto( Building* )\n");
+  Van(0)->state = ConstructionVan::STATE_Idle;
+
+  map->BankAccount = 0;
+  office->Select();
+  EXPECT_EQ(FailureOf([&] { office->OnMenuButton(MENU_BuyVan); }).first,
+            "TheMap->CanTransferMoney( -GetConstructionVanCost() )");
+  EXPECT_EQ(FailureOf([] { ConstructionVan van(nullptr); }).first, "office != NULL");
+  Office loose;
+  EXPECT_EQ(FailureOf([&] { loose.AddVans(1); }).first, "Parent != NULL");
 }
 
 }  // namespace
