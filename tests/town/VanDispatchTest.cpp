@@ -65,6 +65,20 @@ TEST_F(VanDispatch, AnOrderedHouseIsBuiltByAVanThatDrivesThereAndBack) {
   EXPECT_EQ(realOffice->GetFreeVanCount(), 1);
 }
 
+TEST_F(VanDispatch, AHousePlacedWithTheConstructToolIsBuiltByTheVans) {
+  PlaceRealOffice(0, 1, 1);
+  Building* house = CreateBuilding(BDK_Bungalow);
+  map->StartConstruction(house, false);
+  MoveConstructionTo(10, 4);
+  map->OnMouseDown(PixelX(10) + 20, PixelY(4) + 20, 1);  // the footprint's middle
+  ASSERT_EQ(house->JobRequired, JOB_Construct);
+  EXPECT_LT(map->BankAccount, 100000);  // paid
+  ASSERT_EQ(house->VansAssigned.size(), 1);
+  ASSERT_TRUE(RunUntil([&] { return !house->HasJob(); }));
+  EXPECT_TRUE(house->IsOperational());
+  ASSERT_TRUE(RunUntil([&] { return IsHomeAndIdle(Van(0)); }));
+}
+
 TEST_F(VanDispatch, TheDriveTakesTheTimeItsSpeedGives) {
   PlaceRealOffice(0, 1, 1);
   ConstructionVan* van = Van(0);
@@ -300,6 +314,17 @@ TEST_F(VanDispatch, ABuildingTakenOffTheMapLetsItsVansGoHome) {
   EXPECT_EQ(van->objective, realOffice);
   Run(0.1f, 0.01f);  // the house is deleted with this frame
   ASSERT_TRUE(RunUntil([&] { return IsHomeAndIdle(van); }));
+}
+
+TEST_F(VanDispatch, AnOfficeTakenOffTheMapTakesItsVansAlong) {
+  PlaceRealOffice(0, 1, 1);
+  Building* house = Order(BDK_Bungalow, 10, 4);
+  Run(0.5f, 0.01f);
+  map->RemoveBuilding(realOffice);
+  EXPECT_TRUE(house->VansAssigned.empty());  // nobody left to wait for
+  EXPECT_EQ(map->TheOffice, nullptr);
+  Run(1, 0.01f);  // the office and its vans are deleted with the first frame
+  EXPECT_TRUE(house->IsWaitingForVans());
 }
 
 TEST_F(VanDispatch, AMapWithVansOnTheRoadComesDownCleanly) {
