@@ -56,16 +56,16 @@ TEST_F(VanSoak, RandomOrdersCancelsAndRoadChangesNeverBreakAVanRule) {
       int action = Tessel::Rand() % 100;
       if (action < 3) {
         const int* spot = spots[Tessel::Rand() % 12];
+        // Shops above the road stand on the lower two rows of the spot;
+        // a chateau (two vans) reaches one column beyond it.
+        int pick = Tessel::Rand() % 4;
+        BuildingKind kind = pick == 0 ? BDK_Shop : pick == 1 ? BDK_Chateau : BDK_Bungalow;
+        int x = spot[0], y = kind == BDK_Shop && spot[1] == 0 ? 1 : spot[1];
+        BuildingFootprint footprint = GetBuildingFootprint(kind);
         bool free = true;
-        for (int j = 0; j < 3 && free; ++j)
-          for (int i = 0; i < 3 && free; ++i) free = Square(spot[0] + i, spot[1] + j)->CanBuild;
-        if (free) {
-          // A shop above the road stands on the lower two rows of the spot.
-          if (Tessel::Rand() % 3 == 0)
-            sites.push_back(Order(BDK_Shop, spot[0], spot[1] == 0 ? 1 : spot[1]));
-          else
-            sites.push_back(Order(BDK_Bungalow, spot[0], spot[1]));
-        }
+        for (int j = 0; j < footprint.Height && free; ++j)
+          for (int i = 0; i < footprint.Width && free; ++i) free = Square(x + i, y + j)->CanBuild;
+        if (free) sites.push_back(Order(kind, x, y));
       } else if (action < 4 && !sites.empty()) {
         size_t index = static_cast<size_t>(Tessel::Rand()) % sites.size();
         Building* site = sites[index];
