@@ -276,6 +276,12 @@ void ConstructionVan::OnUpdate(float dt) {
       DepartureDelay -= dt;
       if (DepartureDelay > 0) break;
       DepartureDelay = 0;
+      // Waiting where a demolished building stood, now a road beside the
+      // objective: there is nothing to drive.
+      if (path.GetSize() < 3) {
+        Arrive();
+        break;
+      }
       state = STATE_GotoObjective;
       SetVisible(true);
       StartMotion();

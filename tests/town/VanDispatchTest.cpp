@@ -316,6 +316,18 @@ TEST_F(VanDispatch, ABuildingTakenOffTheMapLetsItsVansGoHome) {
   ASSERT_TRUE(RunUntil([&] { return IsHomeAndIdle(van); }));
 }
 
+TEST_F(VanDispatch, AVanWaitingWhereARoadNowTouchesItsObjectiveIsThereWithoutDriving) {
+  PlaceRealOffice(0, 1, 1);
+  ConstructionVan* van = Van(0);
+  Building* shop = Place(BDK_Shop, 3, 1);  // beside the office, on the road
+  StartHomeFrom(van, shop);
+  map->RemoveBuilding(shop);
+  SetRoad(3, 2);  // where the shop stood, touching the office
+  ASSERT_EQ(van->path.GetSize(), 2);
+  EXPECT_NO_THROW(map->Update(0.01f));
+  EXPECT_TRUE(IsHomeAndIdle(van));
+}
+
 TEST_F(VanDispatch, AnOfficeTakenOffTheMapTakesItsVansAlong) {
   PlaceRealOffice(0, 1, 1);
   Building* house = Order(BDK_Bungalow, 10, 4);
