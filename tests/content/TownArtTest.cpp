@@ -109,6 +109,20 @@ TEST(TownPictures, EveryPictureTheMapLoadsIsThereWithItsFootprintInTheMiddle) {
   EXPECT_EQ(art.GetBuildingImage(BDK_StadiumCheap, 0), art.GetBuildingImage(BDK_Stadium, 0));
 }
 
+TEST(TownPictures, TheMapLoadsTheVansEightPicturesAndTheOfficesMarks) {
+  Tessel::ResourceManager manager{Tessel::String(DataFolder().c_str())};
+  TownArt art;
+  LoadTownArt(manager, art);
+  for (int frame = 0; frame < 8; ++frame) {
+    ASSERT_NE(art.ConstructionVan[frame], nullptr) << frame;
+    EXPECT_EQ(art.ConstructionVan[frame]->GetWidth(), 32) << frame;
+    EXPECT_EQ(art.ConstructionVan[frame]->GetHeight(), 32) << frame;
+  }
+  EXPECT_NE(art.SpeedUpIcon, nullptr);
+  EXPECT_NE(art.OfficeVanIcon, nullptr);
+  EXPECT_NE(art.OfficeSpeedUpIndicator, nullptr);
+}
+
 TEST(TownPictures, EveryBuildingPictureComesInTheFallAndUnderSnowAtItsSize) {
   for (BuildingKind kind : GetBalanceKinds()) {
     if (kind == BDK_StadiumCheap) continue;
