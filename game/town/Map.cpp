@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "game/town/Building.h"
+#include "game/town/MapGoal.h"
 #include "game/town/MapPresenter.h"
+#include "game/town/MapScript.h"
 #include "game/town/Office.h"
 #include "tessel/Exception.h"
 
@@ -40,6 +42,14 @@ Map::~Map() {
   // them calls back into the map on its way out.
   while (Widget* child = GetFirstChild()) delete child;
   DeleteRemovedEntities();
+  for (MapScript* script : Scripts) delete script;
+  // Each goal leaves the listeners as it goes.
+  while (!Goals.IsEmpty()) {
+    MapGoal* goal = Goals[Goals.GetSize() - 1];
+    Goals.RemoveAt(Goals.GetSize() - 1);
+    delete goal;
+  }
+  StopSounds();
 }
 
 MapPresenter& Map::GetPresenter() { return Presenter ? *Presenter : NoPresenter(); }
@@ -163,6 +173,7 @@ void Map::RemoveEntity(MapEntity* entity) {
   Broadcast(&MapListener::OnBuildingRemoved, entity);
   if (entity == constructBuilding) constructBuilding = nullptr;
   if (entity == highlighted) highlighted = nullptr;
+  RemoveFrom(Pedestrians, entity);
   entity->OnRemovedFromMap();
   RemoveChild(entity);
   RemovedEntities.push_back(entity);
@@ -202,6 +213,7 @@ void Map::PlaceBuilding(Building* building, int x, int y, bool withJob) {
       building->StartJob(JOB_Construct, false);
   }
   Broadcast(&MapListener::OnBuildingPlaced, building);
+  NoteIncomeBuilding(building);
   RecomputeTotals();
 }
 
@@ -274,7 +286,7 @@ void Map::CentreOnOffice() {
            ViewSize.Y / 2 - (square.Position.Y + static_cast<float>(TheOffice->Height * MapSquare::Size / 2)));
 }
 
-// ---- pauses, switches, money, jobs, totals
+// ---- pauses, switches, jobs, totals
 
 void Map::ResumeGame() {
   TESSEL_ASSERT(pauseGameCount > 0);
@@ -293,13 +305,6 @@ MapSwitch& Map::FindSwitch(const String& switchName) {
   Switches.push_back(std::make_unique<MapSwitch>());
   Switches.back()->Name = switchName;
   return *Switches.back();
-}
-
-bool Map::TransferMoney(int amount) {
-  if (!CanTransferMoney(amount)) return false;
-  BankAccount = static_cast<int>(std::min<int64_t>(MaxMoney, static_cast<int64_t>(BankAccount) + amount));
-  Broadcast(&MapListener::OnMoneyChanged);
-  return true;
 }
 
 void Map::EnqueueJob(Building* building) {
@@ -329,6 +334,7 @@ void Map::Update(float dt) {
   UpdateGameLogic(dt);
   if (!AreScriptsPaused()) UpdateScripts(dt);
   if (!IsGamePaused()) Widget::Update(dt);
+  UpdateSounds(dt);
   if (NeedsEntitySort) SortEntities();
   DeleteRemovedEntities();
 }
