@@ -18,9 +18,9 @@ namespace Testing {
 class EconomyPresenter : public BuildingPresenter {
 public:
   int StartSound(const char* soundName, bool loop) override;
-  void SetSoundVolume(int handle, float volume) override { Sounds[handle].Volume = volume; }
-  void StopSound(int handle) override { Sounds[handle].IsPlaying = false; }
-  bool IsSoundPlaying(int handle) override { return Sounds[handle].IsPlaying; }
+  void SetSoundVolume(int handle, float volume) override { Sounds.at(handle).Volume = volume; }
+  void StopSound(int handle) override { Sounds.at(handle).IsPlaying = false; }
+  bool IsSoundPlaying(int handle) override { return Sounds.at(handle).IsPlaying; }
   void StartVictoryMusic() override {
     Log.push_back("victory music");
     VictoryMusicPlaying = true;
