@@ -26,6 +26,7 @@
 #include "tessel/Array.h"
 #include "tessel/Geometry.h"
 #include "tessel/Strings.h"
+#include "tessel/WideText.h"
 #include "tessel/widgets/Widget.h"
 
 namespace Tessel {
@@ -309,6 +310,8 @@ public:
   bool StartDelayActive = false;
   float StartDelayTimer = 0;
   uint32_t StartTick = 0;  // the application's milliseconds at the start
+  // What a building whose job waits for vans shows over itself, line by line.
+  Tessel::Array<Tessel::WideString> AwaitingWorkersLines;
   // Unlocked kinds still to be introduced, first first.
   Tessel::Array<BuildingKind> UnlockQueue;
 

@@ -7,6 +7,7 @@
 #include "game/town/MapPresenter.h"
 #include "tessel/Random.h"
 #include "tessel/app/GameAppBase.h"
+#include "tessel/text/LocalizedText.h"
 
 using namespace Tessel;
 
@@ -25,6 +26,17 @@ const LevelProgressionRecord* FindProgressionRecord(const MapStartSettings& sett
 
 bool IsIncomeKind(int kind) { return IsHouseKind(kind) || IsCommercialKind(kind); }
 
+Array<WideString> SplitLines(const WideString& text) {
+  Array<WideString> lines;
+  size_t start = 0;
+  for (size_t end = text.find(u'\n'); end != WideString::npos; end = text.find(u'\n', start)) {
+    lines.Add(text.substr(start, end - start));
+    start = end + 1;
+  }
+  lines.Add(text.substr(start));
+  return lines;
+}
+
 }  // namespace
 
 void Map::Start() {
@@ -35,6 +47,7 @@ void Map::Start() {
   LastPayDayIncome = TotalIncome;
   OfficeUpgrades = StartSettings.OfficeUpgrades;
   ExpertDays = GetUpgradeEffects().GetExpertDays(ExpertDays);
+  AwaitingWorkersLines = SplitLines(GetText(String("Hud.Progress.AwaitingWorkers")));
   for (const Building* building : Buildings)
     if (!building->IsRival && !building->IsPreview && IsIncomeKind(building->Kind)) HasIncomeBuilding = true;
   // Every building computes its route to the office.

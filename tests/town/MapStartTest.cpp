@@ -4,6 +4,7 @@
 
 #include "game/rules/LevelProgression.h"
 #include "tessel/Format.h"
+#include "tessel/text/LocalizedText.h"
 #include "town/EconomyTestSupport.h"
 
 using namespace Corvanta;
@@ -89,6 +90,16 @@ TEST_F(LevelStart, TheTotalsAndTheIncomeShownAreThoseOfTheStart) {
   EXPECT_EQ(map->LastPayDayIncome, 750);
   EXPECT_TRUE(map->HasIncomeBuilding);
   EXPECT_TRUE(presenter.Has("level started"));
+}
+
+TEST_F(LevelStart, TheAwaitingWorkersTextIsSplitIntoItsLines) {
+  Tessel::LocalizedText& texts = Tessel::LocalizedText::Instance();
+  texts.Load(CORVANTA_DATA_DIR "/Text.csv", "English");
+  map->Start();
+  texts.Clear();
+  ASSERT_EQ(map->AwaitingWorkersLines.GetSize(), 2);
+  EXPECT_EQ(map->AwaitingWorkersLines[0], u"Waiting");
+  EXPECT_EQ(map->AwaitingWorkersLines[1], u"for vans");
 }
 
 TEST_F(LevelStart, OnlyTheRivalsHousesGiveNoPayDays) {
