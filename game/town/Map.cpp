@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "game/town/Building.h"
 #include "game/town/MapGoal.h"
@@ -318,14 +319,24 @@ void Map::DispatchVans() {
 }
 
 void Map::RecomputeTotals() {
-  TotalIncome = TotalPotentialIncome = Population = PotentialPopulation = Appearance = 0;
+  // Summed wide and held in range: a town of rich buildings must not wrap
+  // into a negative income.
+  int64_t income = 0, potentialIncome = 0, population = 0, potentialPopulation = 0, appearance = 0;
   for (const Building* building : Buildings) {
-    TotalIncome += building->GetIncome();
-    TotalPotentialIncome += building->GetPotentialIncome();
-    Population += building->GetPopulation();
-    PotentialPopulation += building->GetPotentialPopulation();
-    Appearance += building->GetHappiness();
+    income += building->GetIncome();
+    potentialIncome += building->GetPotentialIncome();
+    population += building->GetPopulation();
+    potentialPopulation += building->GetPotentialPopulation();
+    appearance += building->GetHappiness();
   }
+  auto clamped = [](int64_t sum) {
+    return static_cast<int>(std::clamp<int64_t>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+  };
+  TotalIncome = clamped(income);
+  TotalPotentialIncome = clamped(potentialIncome);
+  Population = clamped(population);
+  PotentialPopulation = clamped(potentialPopulation);
+  Appearance = clamped(appearance);
 }
 
 // ---- update

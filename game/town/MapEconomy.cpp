@@ -82,7 +82,7 @@ void Map::MakeRivalOffer() {
   double totalWeight = 0;
   for (Building* building : Buildings) {
     if (!building->IsRival || !building->RivalMayOffer || building->IsUnmarketable || building->isForSale) continue;
-    double weight = (building->SalePriority + 1) * 1000.0;
+    double weight = (building->SalePriority + 1.0) * 1000;
     if (building->OfferCount != 0) weight /= building->OfferCount;
     if (IsCommercialKind(building->Kind)) weight /= 2;
     candidates.Add(building);

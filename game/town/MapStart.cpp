@@ -65,8 +65,9 @@ void Map::Start() {
   GetPresenter().LevelStarted();
   for (Building* building : Buildings) building->SetSquare(building->Square);
   SortEntities();
-  // The scripts start a second later, once the fade-in has shown the town.
-  PauseScripts();
+  // The scripts start a second later, once the fade-in has shown the town
+  // (a map started again keeps its one pause).
+  if (!StartDelayActive) PauseScripts();
   StartDelayActive = true;
   StartDelayTimer = 0;
   StartTick = TheApp ? TheApp->Now() : 0;

@@ -2,6 +2,7 @@
 // company value, the rivals' offers and the script switches around them.
 
 #include <cmath>
+#include <limits>
 #include <set>
 
 #include "tessel/Exception.h"
@@ -102,15 +103,17 @@ TEST_F(PayDays, ALongFrameEndsOneDayOnly) {
   EXPECT_EQ(map->BankAccount, 1750);
 }
 
-TEST_F(PayDays, APayDayBeyondTheMaximumLeavesTheMaximum) {
+TEST_F(PayDays, IncomesBeyondTheMaximumLeaveTheMaximum) {
   ChangeRules([](Balance& rules) {
     for (BuildingLevelBalance& level : rules.GetBuilding(BDK_Chateau).Levels) level.Income = 600000000;
   });
-  PlaceHouse(4, 4, BDK_Chateau);
-  PlaceHouse(10, 4, BDK_Chateau);
+  for (int x = 4; x < 28; x += 6) PlaceHouse(x, 4, BDK_Chateau);
+  // Four of them earn more than an int holds: the total stops at its top.
+  EXPECT_EQ(map->TotalIncome, std::numeric_limits<int>::max());
   map->BankAccount = 5;
   RunToPayDay();
   EXPECT_EQ(map->BankAccount, Map::MaxMoney);
+  EXPECT_EQ(map->LastPayDayIncome, std::numeric_limits<int>::max());
 }
 
 TEST_F(PayDays, ABoughtRivalHouseStartsThePayDays) {
