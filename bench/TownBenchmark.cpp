@@ -1,5 +1,6 @@
 // The town simulation's hot paths: the road path search over a large
-// network, and a frame of a map with many buildings.
+// network, a frame of a map with many buildings, and whole game days of a
+// started town.
 
 #include <benchmark/benchmark.h>
 
@@ -92,6 +93,36 @@ void BM_MapUpdateWithManyBuildings(benchmark::State& state) {
   state.counters["buildings"] = map->Buildings.GetSize();
 }
 BENCHMARK(BM_MapUpdateWithManyBuildings)->Arg(200)->Arg(900)->Unit(benchmark::kMicrosecond);
+
+// Whole game days of a started town at 60 frames a second: pay days, rival
+// offers and their sales, bonus checks, the pedestrians' count and
+// the totals. Items are days: items per second is days simulated per second.
+void BM_GameDaysOfATown(benchmark::State& state) {
+  InstallRules();
+  Tessel::SeedRand(1);
+  std::unique_ptr<Map> map = MakeStreetGrid(128);
+  map->BankAccount = 100000;
+  int count = 0;
+  for (int y = 1; y + 3 < 128 && count < state.range(0); y += 4) {
+    for (int x = 1; x + 3 < 128 && count < state.range(0); x += 4, ++count) {
+      Building* house = CreateBuilding(count % 3 == 0 ? BDK_TwoStorey : BDK_Bungalow);
+      map->PlaceBuilding(house, x, y, false);
+      if (count % 5 == 0) house->SetRival(true);
+    }
+  }
+  // Without vans no repair would come: the houses stay whole, so that every
+  // day does the same work.
+  map->BuildingsCanGetBroken = false;
+  map->StartSettings.OfficeUpgrades = 1u << OFUP_Fund;
+  map->Start();
+  const int framesPerDay = Balance::Current().PayDayTime * 60;
+  for (auto _ : state)
+    for (int frame = 0; frame < framesPerDay; ++frame) map->Update(1.0f / 60);
+  state.SetItemsProcessed(state.iterations());
+  state.counters["buildings"] = map->Buildings.GetSize();
+  state.counters["day"] = map->Day;
+}
+BENCHMARK(BM_GameDaysOfATown)->Arg(50)->Arg(400)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

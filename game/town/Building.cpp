@@ -160,6 +160,7 @@ void Building::SetRival(bool rival) {
     DrawDelayRangeSaleTimer();
     if (TheMap) TheMap->Broadcast(&MapListener::OnBuildingSoldToRival, this);
   } else if (TheMap) {
+    TheMap->NoteIncomeBuilding(this);
     TheMap->Broadcast(&MapListener::OnBuildingBought, this);
   }
   OnOwnerChanged();

@@ -198,6 +198,8 @@ public:
   bool IsUndemolishable = false;
   bool isForSale = false;
   int SalePriority = 0;
+  // Rival offers made of it so far (not saved): each makes the next rarer.
+  int OfferCount = 0;
   float StayOfferedForSaleFixedDuration = 0;
   bool IsBeingWorked = false;
   bool IsBeingDemolished = false;

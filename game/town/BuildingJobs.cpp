@@ -127,7 +127,10 @@ void Building::DoWork(float dt) {
   OnJobFinished(job);
   for (Building* linked : LinkedBuildings) TheMap->GetPresenter().RefreshInfoCloud(linked);
   switch (job) {
-    case JOB_Construct: TheMap->Broadcast(&MapListener::OnBuildingConstructed, this); break;
+    case JOB_Construct:
+      TheMap->NoteIncomeBuilding(this);
+      TheMap->Broadcast(&MapListener::OnBuildingConstructed, this);
+      break;
     case JOB_Repair: SetBroken(false); break;
     case JOB_Upgrade:
       SetLevel(Level + 1);

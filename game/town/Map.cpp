@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "game/town/Building.h"
+#include "game/town/MapGoal.h"
 #include "game/town/MapPresenter.h"
+#include "game/town/MapScript.h"
 #include "game/town/Office.h"
 #include "tessel/Exception.h"
 
@@ -40,6 +43,14 @@ Map::~Map() {
   // them calls back into the map on its way out.
   while (Widget* child = GetFirstChild()) delete child;
   DeleteRemovedEntities();
+  for (MapScript* script : Scripts) delete script;
+  // Each goal leaves the listeners as it goes.
+  while (!Goals.IsEmpty()) {
+    MapGoal* goal = Goals[Goals.GetSize() - 1];
+    Goals.RemoveAt(Goals.GetSize() - 1);
+    delete goal;
+  }
+  StopSounds();
 }
 
 MapPresenter& Map::GetPresenter() { return Presenter ? *Presenter : NoPresenter(); }
@@ -163,6 +174,7 @@ void Map::RemoveEntity(MapEntity* entity) {
   Broadcast(&MapListener::OnBuildingRemoved, entity);
   if (entity == constructBuilding) constructBuilding = nullptr;
   if (entity == highlighted) highlighted = nullptr;
+  RemoveFrom(Pedestrians, entity);
   entity->OnRemovedFromMap();
   RemoveChild(entity);
   RemovedEntities.push_back(entity);
@@ -202,6 +214,7 @@ void Map::PlaceBuilding(Building* building, int x, int y, bool withJob) {
       building->StartJob(JOB_Construct, false);
   }
   Broadcast(&MapListener::OnBuildingPlaced, building);
+  NoteIncomeBuilding(building);
   RecomputeTotals();
 }
 
@@ -274,7 +287,7 @@ void Map::CentreOnOffice() {
            ViewSize.Y / 2 - (square.Position.Y + static_cast<float>(TheOffice->Height * MapSquare::Size / 2)));
 }
 
-// ---- pauses, switches, money, jobs, totals
+// ---- pauses, switches, jobs, totals
 
 void Map::ResumeGame() {
   TESSEL_ASSERT(pauseGameCount > 0);
@@ -295,13 +308,6 @@ MapSwitch& Map::FindSwitch(const String& switchName) {
   return *Switches.back();
 }
 
-bool Map::TransferMoney(int amount) {
-  if (!CanTransferMoney(amount)) return false;
-  BankAccount = static_cast<int>(std::min<int64_t>(MaxMoney, static_cast<int64_t>(BankAccount) + amount));
-  Broadcast(&MapListener::OnMoneyChanged);
-  return true;
-}
-
 void Map::EnqueueJob(Building* building) {
   if (JobQueue.IndexOf(building) < 0) JobQueue.Add(building);
 }
@@ -313,14 +319,24 @@ void Map::DispatchVans() {
 }
 
 void Map::RecomputeTotals() {
-  TotalIncome = TotalPotentialIncome = Population = PotentialPopulation = Appearance = 0;
+  // Summed wide and held in range: a town of rich buildings must not wrap
+  // into a negative income.
+  int64_t income = 0, potentialIncome = 0, population = 0, potentialPopulation = 0, appearance = 0;
   for (const Building* building : Buildings) {
-    TotalIncome += building->GetIncome();
-    TotalPotentialIncome += building->GetPotentialIncome();
-    Population += building->GetPopulation();
-    PotentialPopulation += building->GetPotentialPopulation();
-    Appearance += building->GetHappiness();
+    income += building->GetIncome();
+    potentialIncome += building->GetPotentialIncome();
+    population += building->GetPopulation();
+    potentialPopulation += building->GetPotentialPopulation();
+    appearance += building->GetHappiness();
   }
+  auto clamped = [](int64_t sum) {
+    return static_cast<int>(std::clamp<int64_t>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+  };
+  TotalIncome = clamped(income);
+  TotalPotentialIncome = clamped(potentialIncome);
+  Population = clamped(population);
+  PotentialPopulation = clamped(potentialPopulation);
+  Appearance = clamped(appearance);
 }
 
 // ---- update
@@ -329,6 +345,7 @@ void Map::Update(float dt) {
   UpdateGameLogic(dt);
   if (!AreScriptsPaused()) UpdateScripts(dt);
   if (!IsGamePaused()) Widget::Update(dt);
+  UpdateSounds(dt);
   if (NeedsEntitySort) SortEntities();
   DeleteRemovedEntities();
 }

@@ -15,16 +15,18 @@
 #include <memory>
 #include <vector>
 
-#include "game/rules/OfficeUpgradeEffects.h"
 #include "game/rules/BuildingKind.h"
 #include "game/rules/OfficeUpgrade.h"
+#include "game/rules/OfficeUpgradeEffects.h"
 #include "game/town/MapListenerList.h"
 #include "game/town/MapSquare.h"
+#include "game/town/MapStartSettings.h"
 #include "game/town/MapTool.h"
 #include "game/town/PathSearch.h"
 #include "tessel/Array.h"
 #include "tessel/Geometry.h"
 #include "tessel/Strings.h"
+#include "tessel/WideText.h"
 #include "tessel/widgets/Widget.h"
 
 namespace Tessel {
@@ -168,6 +170,19 @@ public:
   bool CanTransferMoney(int amount) const { return static_cast<int64_t>(BankAccount) + amount >= 0; }
   // Refused (false) when the account would go negative; capped at MaxMoney.
   bool TransferMoney(int amount);
+  // The market values of the player's buildings, grown by the money stores.
+  uint64_t GetCompanyValue() const;
+
+  // ---- switches of the level scripts that do more than store a value
+  // Both rebuild every open building menu.
+  void SetMaxBuildingUpgradeLevel(int level);
+  void SetBuildingsCanBeSelled(bool on);
+  // Rescales the pending rival offer and the intervals after it; 0 (or
+  // less) holds the offers until a positive speed is set.
+  void SetRivalsBeforeSellTimerSpeed(float speed);
+  // "x y width height": the construct tool may only use that anchor; the
+  // restriction is off unless width and height are above 0.
+  void SetFixedConstructionRectangle(const Tessel::String& text);
 
   // ---- office upgrades copied from the profile when the level starts
   bool HasOfficeUpgrade(int upgrade) const { return GetUpgradeEffects().Has(static_cast<OfficeUpgradeId>(upgrade)); }
@@ -181,25 +196,42 @@ public:
 
   // ---- totals: fresh sums over the buildings
   virtual void RecomputeTotals();
+  // A player's house or commercial building stands (or an income landmark
+  // is finished): pay days run from now on.
+  void NoteIncomeBuilding(const Building* building);
 
   // ---- level
   // Fills a freshly created map from a level file: grid, flags, buildings
   // and decorations. Throws with "    at Map::LoadFromFile\n" on failure.
   void LoadLevel(const LevelFile& level);
-  // What the start of a level does for the grid and the buildings: square
-  // flags, totals, every building's route, no just-constructed markers, the
-  // view on the office, entity order.
+  // Once the level file or the saved game is in: expert days and office
+  // upgrades from StartSettings, square flags, totals, every building's
+  // route, no just-constructed markers, pedestrians, the view on the office,
+  // entity order; then the start delay holds the scripts for a second. The
+  // economy (pay days, offers, goals) runs only on a started map.
   void Start();
+  bool IsStarted() const { return Started; }
+  // The goals-completed dialog's "play on": the town runs again, the
+  // scripts stay paused, the day counter stays where the victory left it.
+  void PlayOvertime();
+  // The introduction dialog of an unlocked kind closed: the next one, or the
+  // town runs again after the last.
+  void ShowNextUnlockedKind();
   // A building of a saved game: created by kind, added, its record stored,
   // placed without a job, a saved job started again, its level set.
   Building* RestoreBuilding(BuildingKind kind, const BuildingSaveRecord& record);
 
   // ---- update: game logic, scripts (unless paused), entities (unless
-  // paused), then whatever was removed during it is deleted.
+  // paused), sounds, then whatever was removed during it is deleted.
   void Update(float dt) override;
-  // The economy's part of the frame (pay days, offers, goals, victory).
-  virtual void UpdateGameLogic(float dt) {}
-  virtual void UpdateScripts(float dt) {}
+  // The economy's part of the frame: the clock, the start delay, rival
+  // offers, pay days, pedestrians, goals and the victory.
+  virtual void UpdateGameLogic(float dt);
+  virtual void UpdateScripts(float dt);
+  // One rival building, chosen by weight, goes on offer.
+  void MakeRivalOffer();
+  // The pedestrians the town's population calls for.
+  static int GetPedestrianTarget(int population);
 
   // ---- presentation
   MapPresenter& GetPresenter();
@@ -220,6 +252,9 @@ public:
   // The cars of the houses and dealerships; none by default (no cars).
   TownTraffic* Traffic = nullptr;
 
+  // What the start takes from the profile and the level list.
+  MapStartSettings StartSettings;
+
   Tessel::String LevelName;
   int Columns = 25;
   int Rows = 17;
@@ -232,7 +267,7 @@ public:
   int DecorSetting = 1;  // DECOR_Forest
 
   int BackgroundColumns = 0, BackgroundRows = 0;
-  Tessel::Array<Tessel::String> BackgroundTileNames;   // row by row; empty for a missing tile
+  Tessel::Array<Tessel::String> BackgroundTileNames;  // row by row; empty for a missing tile
   Tessel::Array<Tessel::Bitmap*> BackgroundImages;
 
   // Every placed building, in placement order.
@@ -251,27 +286,70 @@ public:
   bool RoadBuilderLocked = false;
 
   int BankAccount = 0;
+  int WinBankAccount = 0;       // the money when the goals were met
   uint32_t OfficeUpgrades = 0;  // bit n: office upgrade n bought
   int WorkCount = 0;            // constructions, repairs, upgrades in progress
   int DemolishCount = 0;        // demolitions in progress
   int TotalIncome = 0, TotalPotentialIncome = 0;
   int Population = 0, PotentialPopulation = 0;
   int Appearance = 0;
+  int LastPayDayIncome = 0;  // TotalIncome at the last pay day
 
-  // Switches of the level scripts that the buildings read.
+  // ---- the game clock
+  static constexpr int MaxDay = 999;
+  float GameTime = 0;        // seconds since the map started
+  float PayDayProgress = 0;  // 0..1 of the current day
+  int Day = 1;               // +1 per pay day until the level is won
+  int ExpertDays = 20;       // won within this many days counts as expert
+
+  // ---- rival offers
+  float RivalOfferRate = 1.5f;    // offers per minute
+  float NextRivalOfferTime = -1;  // GameTime of the next; the first comes at once
+
+  // ---- the start
+  bool StartDelayActive = false;
+  float StartDelayTimer = 0;
+  uint32_t StartTick = 0;  // the application's milliseconds at the start
+  // What a building whose job waits for vans shows over itself, line by line.
+  Tessel::Array<Tessel::WideString> AwaitingWorkersLines;
+  // Unlocked kinds still to be introduced, first first.
+  Tessel::Array<BuildingKind> UnlockQueue;
+
+  // Switches of the level scripts.
   bool BuildingsInfoEnabled = true;
+  bool IncomeCollectionEnabled = true;
+  bool HasIncomeBuilding = false;
+  float RivalsBeforeSellTimerSpeed = 1;
   bool BuildingsCanBeSelled = true;
   bool CanCancelRepair = true;
   bool CanCancelSale = true;
   bool BuildingsCanGetBroken = true;
   bool HousesGenerateBonuses = true;
   int MaxBuildingUpgradeLevel = -1;
+  bool IsWon = false;
+  bool VictoryHandled = false;
   // Developer switch: every job completes on its next work step.
   bool InstantJobs = false;
+  // The player plays on after the goals were met.
+  bool IsPlayingOvertime = false;
 
 private:
-
   void DeleteRemovedEntities();
+  // The parts of the frame, in their order.
+  void UpdateStartDelay(float dt);
+  void UpdateRivalOffers();
+  void UpdatePayDay(float dt);
+  void UpdatePedestrians(bool midSmile);
+  // True when every active visible goal was met before this evaluation.
+  bool EvaluateGoals(float dt);
+  void HandleVictory();
+  void UpdateSounds(float dt);
+  void UpdateAmbientSound();
+  void UpdateVictoryMusic(float dt);
+  void UpdateLoop(int& handle, float& volume, const char* soundName, bool working, float dt);
+  void StopSounds();
+  void QueueUnlockedKinds();
+  void RebuildOpenMenus();
   void ClearToolState();
   // Tools.
   void MoveConstruction(float x, float y);
@@ -315,6 +393,21 @@ private:
 
   int pauseGameCount = 0;
   int pauseScriptCount = 0;
+
+  bool Started = false;
+  bool IsIntroducingUnlocks = false;
+  // Offers held by a speed of 0 keep their wait, in seconds at speed 1.
+  float HeldRivalOfferDelay = 0;
+
+  // Sounds: the ambient sound once at a time, the work loops while work
+  // runs, the music's volume under the victory music.
+  float NextAmbientTime = -1;  // GameTime; drawn when the map starts
+  int AmbientSound = 0;        // presenter handles, 0 for none
+  int WorkSound = 0;
+  int DemolishSound = 0;
+  float WorkVolume = 0, DemolishVolume = 0;
+  bool VictoryMusicStarted = false;
+  float MusicVolumeFactor = 1;
 };
 
 }  // namespace Corvanta

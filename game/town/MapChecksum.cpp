@@ -72,6 +72,7 @@ uint64_t Map::ComputeChecksum() const {
     digest.Add(building->IsConnected);
     digest.Add(building->RoadRoute.GetSize());
     digest.Add(building->NewTimer);
+    digest.Add(building->OfferCount);
   }
   for (const Building* building : JobQueue) digest.Add(indexOf(building));
   digest.Add(BankAccount);
@@ -80,6 +81,14 @@ uint64_t Map::ComputeChecksum() const {
   digest.Add(TotalIncome);
   digest.Add(Population);
   digest.Add(Appearance);
+  digest.Add(GameTime);
+  digest.Add(PayDayProgress);
+  digest.Add(Day);
+  digest.Add(LastPayDayIncome);
+  digest.Add(NextRivalOfferTime);
+  digest.Add(HasIncomeBuilding);
+  digest.Add(IsWon);
+  digest.Add(WinBankAccount);
   return digest.Hash;
 }
 

@@ -1,10 +1,10 @@
-// Map: filling a new map from its level file, and the start of the level.
+// Map: filling a new map from its level file or a saved game's buildings.
 
 #include <utility>
 #include <vector>
 
-#include "game/rules/Balance.h"
 #include "game/rules/BackgroundTiles.h"
+#include "game/rules/Balance.h"
 #include "game/rules/LevelFile.h"
 #include "game/town/Building.h"
 #include "game/town/BuildingFactory.h"
@@ -76,22 +76,6 @@ void Map::LoadLevel(const LevelFile& level) {
     }
   }
   TESSEL_TRACE("Map::LoadFromFile")
-}
-
-void Map::Start() {
-  InitSquareFlags();
-  RecomputeTotals();
-  // Every building computes its route to the office.
-  Broadcast(&MapListener::OnRoadAdded, nullptr);
-  // The level's own buildings are not new.
-  for (Building* building : Buildings) building->ResetJustConstructedMarker();
-  CanBeScrolled = Width > ViewSize.X || Height > ViewSize.Y;
-  if (CanBeScrolled)
-    CentreOnOffice();
-  else
-    ScrollTo(0, 0);
-  for (Building* building : Buildings) building->SetSquare(building->Square);
-  SortEntities();
 }
 
 Building* Map::RestoreBuilding(BuildingKind kind, const BuildingSaveRecord& record) {

@@ -8,6 +8,7 @@
 namespace Corvanta {
 
 class Building;
+class MapEntity;
 
 // A wandering car or taxi as its owner sees it.
 class OwnedCar {
@@ -30,6 +31,13 @@ public:
   virtual OwnedCar* AddCar(Building* owner, int model) = 0;
   // The first inhabitant drives to a house whose construction just ended.
   virtual void SendNewCitizen(Building* house) = 0;
+
+  // A new pedestrian for the map to add, hidden until it appears; none when
+  // the traffic has none to give. midSmile: it starts at a random point of
+  // its smile cycle (the crowd of a level's start).
+  virtual MapEntity* CreatePedestrian(bool midSmile) { return nullptr; }
+  // The pedestrian finishes its walk and then leaves the map for good.
+  virtual void SendPedestrianAway(MapEntity* pedestrian) {}
 };
 
 }  // namespace Corvanta

@@ -70,7 +70,9 @@ TEST_F(VanSoak, RandomOrdersCancelsAndRoadChangesNeverBreakAVanRule) {
         size_t index = static_cast<size_t>(Tessel::Rand()) % sites.size();
         Building* site = sites[index];
         sites.erase(sites.begin() + static_cast<long>(index));
-        if (site->GetParent() == map.get() && site->HasJob()) ASSERT_NO_THROW(site->Cancel());
+        if (site->GetParent() == map.get() && site->HasJob()) {
+          ASSERT_NO_THROW(site->Cancel());
+        }
       } else if (action < 5) {
         MapSquare* square = roadSquare();
         if (square && square->IsRoad) {
@@ -82,15 +84,18 @@ TEST_F(VanSoak, RandomOrdersCancelsAndRoadChangesNeverBreakAVanRule) {
         size_t index = static_cast<size_t>(Tessel::Rand()) % cut.size();
         MapSquare* square = cut[index];
         cut.erase(cut.begin() + static_cast<long>(index));
-        if (square->CanRoad && !square->IsRoad) ASSERT_NO_THROW(map->SetRoad(square, true));
+        if (square->CanRoad && !square->IsRoad) {
+          ASSERT_NO_THROW(map->SetRoad(square, true));
+        }
       } else if (action < 8) {
         // A finished building is repaired or torn down.
         Building* building = map->Buildings[Tessel::Rand() % map->Buildings.GetSize()];
         if (building != realOffice && !building->HasJob() && building->IsOperational()) {
-          if (building->IsBroken)
+          if (building->IsBroken) {
             ASSERT_NO_THROW(building->StartJob(JOB_Repair, false));
-          else if (Tessel::Rand() % 4 == 0)
+          } else if (Tessel::Rand() % 4 == 0) {
             ASSERT_NO_THROW(building->TryDemolish());
+          }
         }
       }
       ASSERT_NO_THROW(map->Update(0.05f));
