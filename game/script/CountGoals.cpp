@@ -52,7 +52,8 @@ HappinessGoal::HappinessGoal(Map* map) : CountGoal(map, GOAL_Happiness, "GoalTex
 int HappinessGoal::GetValue() const { return TheMap->Appearance; }
 
 ConstructionVansGoal::ConstructionVansGoal(Map* map)
-    : CountGoal(map, GOAL_ConstructionVans, nullptr, false), LeftFormat(Tessel::GetText("GoalText.Left")) {}
+    : CountGoal(map, GOAL_ConstructionVans, "GoalText.ConstructionVans", false),
+      LeftFormat(Tessel::GetText("GoalText.Left")) {}
 
 int ConstructionVansGoal::GetValue() const {
   const Office* office = TheMap->TheOffice;

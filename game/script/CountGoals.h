@@ -55,7 +55,9 @@ public:
 };
 
 // The office's vans, and the one being delivered; a map without an office
-// leaves the goal as it is.
+// leaves the goal as it is. Its default text names the count, so that a
+// level without a text of its own shows more than the vans left (and, once
+// met, more than nothing).
 class ConstructionVansGoal : public CountGoal {
 public:
   explicit ConstructionVansGoal(Map* map);

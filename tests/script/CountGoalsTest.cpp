@@ -72,12 +72,12 @@ TEST_F(CountGoals, ConstructionVansCountTheOfficesVansAndTheOneOnItsWay) {
   ASSERT_EQ(office->GetVanCount(), 2);
   goal->Evaluate(0.1f);
   EXPECT_FALSE(goal->IsMet);
-  EXPECT_EQ(TextOf(*goal), "(2 left)");
+  EXPECT_EQ(TextOf(*goal), "Own 4 construction vans (2 left)");
   office->Vans.push_back(std::make_unique<FakeVan>());
   office->IsDeliveringVan = true;
   goal->Evaluate(0.1f);
   EXPECT_TRUE(goal->IsMet);
-  EXPECT_EQ(TextOf(*goal), "");
+  EXPECT_EQ(TextOf(*goal), "Own 4 construction vans");
 }
 
 TEST_F(CountGoals, WithoutAnOfficeAConstructionVansGoalKeepsItsState) {
@@ -98,11 +98,11 @@ TEST_F(CountGoals, TheVansLeftNeverGoBelowNothing) {
   // Not met yet, with more vans than asked for: the goal has not been
   // evaluated since the vans came, or is switched off.
   ConstructionVansGoal* goal =
-      AddGoal<ConstructionVansGoal>("<Goal type='ConstructionVans' count='1' inactive='true'/>");
+      AddGoal<ConstructionVansGoal>("<Goal type='ConstructionVans' count='2' inactive='true'/>");
   for (int i = 0; i < 3; ++i) office->Vans.push_back(std::make_unique<FakeVan>());
   map->Update(0.1f);
   EXPECT_FALSE(goal->IsMet);
-  EXPECT_EQ(TextOf(*goal), "");
+  EXPECT_EQ(TextOf(*goal), "Own 2 construction vans");
   goal->Text = u"Buy vans";
   EXPECT_EQ(TextOf(*goal), "Buy vans");
 }

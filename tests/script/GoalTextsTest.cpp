@@ -34,7 +34,7 @@ TEST_F(GoalTexts, EachKindShowsItsDefaultTextWithItsCount) {
       {"<Goal type='RepairBuilding' count='2'/>", ""},
       {"<Goal type='DemolishBuilding' count='2'/>", ""},
       {"<Goal type='UseSpecialAbility' kind='Shop' count='2'/>", ""},
-      {"<Goal type='ConstructionVans' count='2'/>", ""},  // the office has 2
+      {"<Goal type='ConstructionVans' count='2'/>", "Own 2 construction vans"},  // the office has 2
   };
   for (const Case& c : cases) {
     std::vector<MapGoal*> goals = AddGoals(c.Goal);

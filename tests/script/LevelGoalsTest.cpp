@@ -3,6 +3,7 @@
 // headless from its own goals until it is won.
 
 #include <iterator>
+#include <set>
 
 #include "game/rules/LevelProgression.h"
 #include "game/script/LevelGoals.h"
@@ -135,6 +136,33 @@ protected:
     return valid;
   }
 };
+
+TEST_F(LevelPlay, EveryShippedLevelsGoalsShowATextMetOrNot) {
+  Tessel::LocalizedText& texts = Tessel::LocalizedText::Instance();
+  LevelProgression progression = LevelProgression::Load(CORVANTA_DATA_DIR "/levels/LevelProgression.xml", texts);
+  std::set<std::string> names;
+  for (const auto* list : {&progression.Career, &progression.Sandbox})
+    for (const LevelProgressionRecord& record : *list) names.insert(record.Name.CStr());
+  ASSERT_FALSE(names.empty());
+  for (const std::string& name : names) {
+    map = std::make_unique<Map>();
+    LevelFile level =
+        LevelFile::Load(Tessel::String((CORVANTA_DATA_DIR "/levels/" + name + ".xml").c_str()), *Props, texts);
+    map->LoadLevel(level);
+    CreateLevelGoals(*map, level);
+    ASSERT_EQ(map->Goals.GetSize(), level.Goals.GetSize()) << name;
+    for (MapGoal* goal : map->Goals) {
+      if (goal->IsInvisible) continue;
+      for (bool met : {false, true}) {
+        goal->IsMet = met;
+        std::string text = TextOf(*goal);
+        EXPECT_FALSE(text.empty() || text.front() == ' ') << name << " goal " << goal->KindId << " met " << met;
+        EXPECT_EQ(text.find("GoalText."), std::string::npos) << text;
+        EXPECT_EQ(text.find("Hud.Info."), std::string::npos) << text;
+      }
+    }
+  }
+}
 
 TEST_F(LevelPlay, MeadowbrookIsWonFromItsOwnGoals) {
   Tessel::LocalizedText& texts = Tessel::LocalizedText::Instance();
