@@ -22,6 +22,12 @@ protected:
   OwnBuildingGoal* Goal(const std::string& attributes) {
     return AddGoal<OwnBuildingGoal>("<Goal type='OwnBuilding' " + attributes + "/>");
   }
+  // How many of the town's buildings a goal of that description counts now.
+  int MatchingOf(const std::string& attributes) {
+    OwnBuildingGoal* goal = Goal(attributes);
+    goal->RecomputeMatching();
+    return goal->Matching;
+  }
   void Demolish(Building* building) {
     building->TryDemolish();
     FinishJob(building);
@@ -125,11 +131,7 @@ TEST_F(OwnBuilding, ADescriptionCountsTheBuildingsThatFitIt) {
       {"kind='Bungalow' services='Airport'", 3},  // no service kind: no test
       {"kind='Bungalow' upgrades='70000'", 0},    // beyond every level, not wrapped to a small one
   };
-  for (const Case& c : cases) {
-    OwnBuildingGoal* goal = Goal(c.Attributes);
-    goal->RecomputeMatching();
-    EXPECT_EQ(goal->Matching, c.Matching) << c.Attributes;
-  }
+  for (const Case& c : cases) EXPECT_EQ(MatchingOf(c.Attributes), c.Matching) << c.Attributes;
 }
 
 TEST_F(OwnBuilding, AServiceCountsOnceItWorks) {
@@ -165,11 +167,7 @@ TEST_F(OwnBuilding, AHousesIncomeBonusAndAShopsAttendanceAreThresholds) {
       {"kind='Shop' incomeBonus='500'", 1},
       {"kind='Bungalow' attendance='500'", 2},
   };
-  for (const Case& c : cases) {
-    OwnBuildingGoal* goal = Goal(c.Attributes);
-    goal->RecomputeMatching();
-    EXPECT_EQ(goal->Matching, c.Matching) << c.Attributes;
-  }
+  for (const Case& c : cases) EXPECT_EQ(MatchingOf(c.Attributes), c.Matching) << c.Attributes;
 }
 
 TEST_F(OwnBuilding, ACheapStadiumGoalCountsStadiums) {
