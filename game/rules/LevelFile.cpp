@@ -252,7 +252,9 @@ void LevelReader::ReadGoals() {
         LevelGoal goal;
         goal.Type = kind;
         goal.ReadAttributes(child);
-        if (goal.Kind == BDK_Unknown)
+        // A number ("building") is checked like a name: the goals index the
+        // kinds' balance records by it.
+        if (goal.Kind != BDK_Any && !HasBalanceRecord(goal.Kind))
           Fail(goal.Line, Format("Goal %s: its kind names no building kind.", GetGoalKindName(kind)));
         Level.Goals.Add(goal);
       }

@@ -286,8 +286,14 @@ TEST_F(LevelFileTest, GoalsInFileOrderWithTheirDefaults) {
 }
 
 TEST_F(LevelFileTest, AGoalKindThatNamesNoBuildingIsAContentError) {
-  std::string error = ErrorOf("<Goals>\n<Goal type='OwnBuilding' kind='Bungalo'/></Goals>");
-  EXPECT_NE(error.find("(2): Goal OwnBuilding: its kind names no building kind."), std::string::npos) << error;
+  // By name, and by number: a number in a gap of the kinds, or beyond them,
+  // is no kind either.
+  const char* goals[] = {"<Goal type='OwnBuilding' kind='Bungalo'/>", "<Goal type='OwnBuilding' building='9'/>",
+                         "<Goal type='OwnBuilding' building='999'/>", "<Goal type='OwnBuilding' building='-2'/>"};
+  for (const char* goal : goals) {
+    std::string error = ErrorOf(std::string("<Goals>\n") + goal + "</Goals>");
+    EXPECT_NE(error.find("(2): Goal OwnBuilding: its kind names no building kind."), std::string::npos) << goal;
+  }
 }
 
 TEST_F(LevelFileTest, UnknownElementsAreSkippedWhole) {
