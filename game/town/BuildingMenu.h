@@ -28,4 +28,13 @@ struct BuildingMenuButton {
 
 using BuildingMenuButtons = Tessel::Array<BuildingMenuButton>;
 
+// The button of a timed ability that recharges (the office's speed-up, the
+// workshop's alert), kept by its building between menus: enabled when
+// ready, with its progress bar while running or recharging.
+struct AbilityButtonState {
+  bool IsEnabled = false;
+  bool IsProgressShown = true;
+  float Progress = 0;
+};
+
 }  // namespace Corvanta

@@ -106,13 +106,6 @@ public:
   // the fourth.
   int GetRankLook() const;
 
-  // The speed-up's button: enabled when ready, with its progress bar.
-  struct AbilityButtonState {
-    bool IsEnabled = false;
-    bool IsProgressShown = true;
-    float Progress = 0;
-  };
-
   OfficeOwner Owner;
 
   // ---- data, in the order of the model
@@ -123,6 +116,7 @@ public:
   float DeliveryTimer = 0;
   // Running: counts down the period; recharging: counts up to the cooldown.
   float SpeedUpTimer;
+  // The speed-up's button: enabled when ready, with its progress bar.
   AbilityButtonState SpeedUpButton;
   // The delivery's progress, shown on the buy-van button.
   float DeliveryProgress = -1;

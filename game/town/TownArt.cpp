@@ -38,8 +38,10 @@ void LoadTownArt(ResourceManager& manager, TownArt& art) {
       art.Buildings[kind][n - 1] = manager.LoadBitmap(Format("%s%02i", folder.CStr(), n), optional);
   }
   for (int n = 0; n < TownArt::MaxPictures; ++n) art.Buildings[BDK_StadiumCheap][n] = art.Buildings[BDK_Stadium][n];
-  for (int frame = 0; frame < 8; ++frame)
+  for (int frame = 0; frame < 8; ++frame) {
     art.ConstructionVan[frame] = manager.LoadBitmap(Format("images/cars/ConstructionVan/%02i", frame));
+    art.WorkshopVan[frame] = manager.LoadBitmap(Format("images/cars/WorkshopVan/%02i", frame));
+  }
   art.SpeedUpIcon = manager.LoadBitmap("images/IconAcceleration", true);
   art.OfficeVanIcon = manager.LoadBitmap("images/hud/InfoVan", true);
   art.OfficeSpeedUpIndicator = manager.LoadBitmap("images/buildings/IconSpeed", true);

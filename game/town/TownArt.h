@@ -23,6 +23,8 @@ struct TownArt {
   // The construction van: east, north, west, south, then the diagonals
   // between each of them and the next to its left.
   Tessel::Bitmap* ConstructionVan[8] = {};
+  // The workshop's van, in the same order.
+  Tessel::Bitmap* WorkshopVan[8] = {};
   // Drawn over every van while the office's speed-up runs.
   Tessel::Bitmap* SpeedUpIcon = nullptr;
   // The office's mark of free vans, and its sign of a ready speed-up.

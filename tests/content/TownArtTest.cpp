@@ -109,7 +109,7 @@ TEST(TownPictures, EveryPictureTheMapLoadsIsThereWithItsFootprintInTheMiddle) {
   EXPECT_EQ(art.GetBuildingImage(BDK_StadiumCheap, 0), art.GetBuildingImage(BDK_Stadium, 0));
 }
 
-TEST(TownPictures, TheMapLoadsTheVansEightPicturesAndTheOfficesMarks) {
+TEST(TownPictures, TheMapLoadsBothVansEightPicturesAndTheOfficesMarks) {
   Tessel::ResourceManager manager{Tessel::String(DataFolder().c_str())};
   TownArt art;
   LoadTownArt(manager, art);
@@ -117,6 +117,10 @@ TEST(TownPictures, TheMapLoadsTheVansEightPicturesAndTheOfficesMarks) {
     ASSERT_NE(art.ConstructionVan[frame], nullptr) << frame;
     EXPECT_EQ(art.ConstructionVan[frame]->GetWidth(), 32) << frame;
     EXPECT_EQ(art.ConstructionVan[frame]->GetHeight(), 32) << frame;
+    ASSERT_NE(art.WorkshopVan[frame], nullptr) << frame;
+    EXPECT_EQ(art.WorkshopVan[frame]->GetWidth(), 32) << frame;
+    EXPECT_EQ(art.WorkshopVan[frame]->GetHeight(), 32) << frame;
+    EXPECT_NE(art.WorkshopVan[frame], art.ConstructionVan[frame]) << frame;
   }
   EXPECT_NE(art.SpeedUpIcon, nullptr);
   EXPECT_NE(art.OfficeVanIcon, nullptr);
