@@ -154,7 +154,10 @@ void Building::DrawDelayRangeSaleTimer() {
 
 void Building::SetRival(bool rival) {
   IsRival = rival;
+  // Whichever way it went, the sale is over: a price is only kept while
+  // the building is on offer (a saved game knows the offer by it).
   isForSale = false;
+  Price = 0;
   if (rival) {
     // Stored and saved, never counted down: the map picks the offers.
     DrawDelayRangeSaleTimer();
@@ -298,6 +301,8 @@ void Building::ReadSave(const BuildingSaveRecord& record) {
   Id = record.Id;
   SaleTimer = record.SaleTimer;
   Price = record.Price;
+  // A building is on offer exactly while it has a price.
+  isForSale = Price > 0;
   StayOfferedForSaleFixedDuration = record.StayOfferedForSaleFixedDuration;
   IsPreview = record.IsPreview;
   IsBroken = record.IsBroken;
@@ -562,6 +567,7 @@ void Building::UpdateSale(float dt) {
     SaleTimer -= dt;
     if (SaleTimer >= 0) return;
     isForSale = false;
+    Price = 0;
     DrawDelayRangeSaleTimer();
     RecomputeTotals();
     RefreshMenu();

@@ -47,6 +47,8 @@ class MapGoal;
 class MapPresenter;
 class MapScript;
 class Office;
+class SaveReader;
+class SaveWriter;
 struct TownArt;
 class TownTraffic;
 
@@ -220,6 +222,18 @@ public:
   // A building of a saved game: created by kind, added, its record stored,
   // placed without a job, a saved job started again, its level set.
   Building* RestoreBuilding(BuildingKind kind, const BuildingSaveRecord& record);
+
+  // ---- saved games
+  static constexpr int SaveVersion = 3;
+  // The whole town as one record: level, background, money and clock, the
+  // scripts' switches, squares, buildings, goals and decorations.
+  void WriteSave(SaveWriter& out) const;
+  // Fills a freshly created map from a saved game, then starts it. Another
+  // version throws "Incorrect save file version."; a record this game
+  // cannot have written (cut off, out of range, overlapping) throws
+  // SaveFormatException; either leaves with "    at Map::ReadSave\n" and
+  // the map is to be thrown away.
+  void ReadSave(SaveReader& in);
 
   // ---- update: game logic, scripts (unless paused), entities (unless
   // paused), sounds, then whatever was removed during it is deleted.

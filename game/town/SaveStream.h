@@ -56,6 +56,7 @@ public:
 
   size_t GetPosition() const { return Position; }
   bool IsAtEnd() const { return Position >= Bytes.size(); }
+  size_t GetRemaining() const { return Bytes.size() - Position; }
 
 private:
   const char* Take(size_t count);

@@ -8,9 +8,11 @@
 #include "game/rules/LevelProgression.h"
 #include "game/script/LevelGoals.h"
 #include "game/script/OwnBuildingGoal.h"
+#include "game/town/SavedGameFile.h"
 #include "rules/RulesTestSupport.h"
 #include "script/GoalTestSupport.h"
 #include "support/CapturedLog.h"
+#include "support/TempFolder.h"
 
 using namespace Corvanta;
 using namespace Testing;
@@ -212,6 +214,67 @@ TEST_F(LevelPlay, MeadowbrookIsWonFromItsOwnGoals) {
   EXPECT_EQ(marked, 4);
   EXPECT_EQ(neighbour->Id, "neighbour");
   EXPECT_FALSE(presenter.Only("sound sounds/goalChecked").empty());
+}
+
+// The level left half way and continued from its saved game: the goals
+// come back with their state, the town runs on and the level is won.
+TEST_F(LevelPlay, MeadowbrookContinuedFromItsSavedGameIsWon) {
+  Tessel::LocalizedText& texts = Tessel::LocalizedText::Instance();
+  LevelFile level = LevelFile::Load(CORVANTA_DATA_DIR "/levels/Meadowbrook.xml", *Props, texts);
+  LevelProgression progression = LevelProgression::Load(CORVANTA_DATA_DIR "/levels/LevelProgression.xml", texts);
+  PropCatalogue::Install(*Props);
+  map->LoadLevel(level);
+  CreateLevelGoals(*map, level);
+  map->TheOffice->AddVans(level.GetStartingVans(*progression.FindCareerLevel("Meadowbrook")));
+  map->BuildingsCanGetBroken = false;
+  map->Start();
+  int decorations = map->Decors.GetSize();
+
+  auto findNeighbour = [this] {
+    for (Building* building : map->Buildings)
+      if (building->Id == "neighbour") return building;
+    return static_cast<Building*>(nullptr);
+  };
+  const Tessel::Point sites[] = {{5, 5}, {8, 5}, {1, 9}, {5, 9}};
+  size_t ordered = 0;
+  bool continued = false;
+  Testing::TempFolder folder;
+  Tessel::String path = (folder.Path() + "/career.sav").c_str();
+  for (int frames = 0; frames < 60 * 900 && !map->IsWon; ++frames) {
+    Building* neighbour = findNeighbour();
+    ASSERT_NE(neighbour, nullptr);
+    if (!continued && ordered == 2) {
+      // Left and continued: a new map from the file, as the game does it.
+      std::vector<std::string> before;
+      for (MapGoal* goal : map->Goals) before.push_back(TextOf(*goal) + (goal->IsMet ? " met" : ""));
+      int money = map->BankAccount, day = map->Day, buildings = map->Buildings.GetSize();
+      ASSERT_TRUE(WriteSavedGameFile(*map, path));
+      map = std::make_unique<Map>();
+      map->Presenter = &presenter;
+      ReadSavedGameFile(*map, path);
+      continued = true;
+      std::vector<std::string> after;
+      for (MapGoal* goal : map->Goals) after.push_back(TextOf(*goal) + (goal->IsMet ? " met" : ""));
+      EXPECT_EQ(after, before);
+      EXPECT_EQ(map->BankAccount, money);
+      EXPECT_EQ(map->Day, day);
+      EXPECT_EQ(map->Buildings.GetSize(), buildings);
+      EXPECT_EQ(map->Decors.GetSize(), decorations);
+      EXPECT_TRUE(map->AreScriptsPaused() || map->Scripts.IsEmpty());
+      continue;
+    }
+    if (neighbour->CanBuy()) neighbour->Buy();
+    if (frames > 120 && ordered < std::size(sites) && map->BankAccount >= 5000 && !neighbour->IsRival) {
+      ASSERT_TRUE(OrderAt(BDK_Bungalow, sites[ordered].X, sites[ordered].Y)) << ordered;
+      ++ordered;
+    }
+    map->Update(1.0f / 60);
+  }
+  PropCatalogue::Reset();
+  ASSERT_TRUE(continued);
+  ASSERT_TRUE(map->IsWon);
+  for (MapGoal* goal : map->Goals) EXPECT_TRUE(goal->IsMet) << TextOf(*goal);
+  EXPECT_EQ(map->Population, 20);
 }
 
 }  // namespace
