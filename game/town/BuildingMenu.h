@@ -35,6 +35,19 @@ struct AbilityButtonState {
   bool IsEnabled = false;
   bool IsProgressShown = true;
   float Progress = 0;
+
+  // The bar as the menu shows it: -1 while hidden.
+  float GetShownProgress() const { return IsProgressShown ? Progress : -1; }
+  // The menu's button, captioned and explained by the one text key.
+  BuildingMenuButton MakeButton(int id, const char* textKey) const {
+    BuildingMenuButton button;
+    button.Id = id;
+    button.CaptionKey = textKey;
+    button.ToolTipKey = textKey;
+    button.IsEnabled = IsEnabled;
+    button.Progress = GetShownProgress();
+    return button;
+  }
 };
 
 }  // namespace Corvanta

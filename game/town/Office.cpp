@@ -273,7 +273,7 @@ void Office::UpdateSpeedUp(float dt) {
   SpeedUpButton.Progress = span > 0 ? std::clamp(SpeedUpTimer / span, 0.0f, 1.0f) : 1.0f;
   if (MenuShown)
     for (BuildingMenuButton& button : MenuButtons)
-      if (button.Id == MENU_SpeedUp) button.Progress = SpeedUpButton.IsProgressShown ? SpeedUpButton.Progress : -1;
+      if (button.Id == MENU_SpeedUp) button.Progress = SpeedUpButton.GetShownProgress();
 }
 
 // ---- menu
@@ -288,13 +288,7 @@ void Office::FillMenu(BuildingMenuButtons& buttons) {
   buy.Progress = IsDeliveringVan ? DeliveryProgress : -1;
   buttons.Add(buy);
   if (!HasSpeedUp()) return;
-  BuildingMenuButton haste;
-  haste.Id = MENU_SpeedUp;
-  haste.CaptionKey = "Hud.BuildingMenu.Haste";
-  haste.ToolTipKey = "Hud.BuildingMenu.Haste";
-  haste.IsEnabled = SpeedUpButton.IsEnabled;
-  haste.Progress = SpeedUpButton.IsProgressShown ? SpeedUpButton.Progress : -1;
-  buttons.Add(haste);
+  buttons.Add(SpeedUpButton.MakeButton(MENU_SpeedUp, "Hud.BuildingMenu.Haste"));
 }
 
 void Office::OnMenuButton(int id) {

@@ -95,7 +95,7 @@ void Workshop::ShowAbilityOnButton() {
   AlertButton.Progress = span > 0 ? std::clamp(AbilityTimer / span, 0.0f, 1.0f) : 1.0f;
   if (!MenuShown) return;
   for (BuildingMenuButton& button : MenuButtons)
-    if (button.Id == MENU_Alert) button.Progress = AlertButton.IsProgressShown ? AlertButton.Progress : -1;
+    if (button.Id == MENU_Alert) button.Progress = AlertButton.GetShownProgress();
 }
 
 void Workshop::UseAlert() {
@@ -116,13 +116,7 @@ void Workshop::UseAlert() {
 
 void Workshop::FillMenu(BuildingMenuButtons& buttons) {
   if (!TheMap || !TheMap->GetUpgradeEffects().HasWorkshopAlert()) return;
-  BuildingMenuButton alert;
-  alert.Id = MENU_Alert;
-  alert.CaptionKey = "Hud.BuildingMenu.Alert";
-  alert.ToolTipKey = "Hud.BuildingMenu.Alert";
-  alert.IsEnabled = AlertButton.IsEnabled;
-  alert.Progress = AlertButton.IsProgressShown ? AlertButton.Progress : -1;
-  buttons.Add(alert);
+  buttons.Add(AlertButton.MakeButton(MENU_Alert, "Hud.BuildingMenu.Alert"));
 }
 
 void Workshop::OnMenuButton(int id) {

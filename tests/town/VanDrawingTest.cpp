@@ -34,24 +34,8 @@ protected:
         "..........",
     });
   }
-  struct Drawn {
-    int Picture;
-    float CentreX, CentreY;
-    uint32_t Diffuse;
-  };
-  std::vector<Drawn> DrawVans() {
-    Device.Calls.clear();
-    map->Draw(TheCanvas);
-    TheCanvas.Finish();
-    std::vector<Drawn> drawn;
-    for (const RecordingGraphicsDevice::Call& call : Device.Calls)
-      for (int frame = 0; frame < 8; ++frame)
-        if (call.Image == Pictures[static_cast<size_t>(frame)].get())
-          for (const Tessel::Quad& quad : call.Quads)
-            drawn.push_back({frame, (quad.Position[0].X + quad.Position[2].X) / 2,
-                             (quad.Position[0].Y + quad.Position[2].Y) / 2, quad.Diffuse});
-    return drawn;
-  }
+  using Drawn = DrawnVanPicture;
+  std::vector<Drawn> DrawVans() { return DrawVanPictures(*map, TheCanvas, Device, Pictures); }
 
   // The quads drawn with the picture.
   std::vector<Tessel::Quad> DrawnWith(const Tessel::Bitmap* picture) {

@@ -3,12 +3,16 @@
 // its vans on a map drawn as text, and a listener for the office's events.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "game/town/ConstructionVan.h"
 #include "game/town/Office.h"
 #include "game/town/VanManoeuvre.h"
+#include "support/RecordingGraphicsDevice.h"
+#include "tessel/graphics/Canvas.h"
+#include "tessel/resources/Bitmap.h"
 #include "town/BuildingTestSupport.h"
 
 namespace Testing {
@@ -26,6 +30,30 @@ public:
   std::vector<std::string> VanEvents;
   std::vector<std::string> AbilityEvents;
 };
+
+// A quad of a frame drawn with one of a van's eight pictures.
+struct DrawnVanPicture {
+  int Picture;  // the direction's index
+  float CentreX, CentreY;
+  uint32_t Diffuse;
+};
+
+// Draws a frame of the map and returns the quads drawn with the pictures.
+inline std::vector<DrawnVanPicture> DrawVanPictures(Corvanta::Map& map, Tessel::Canvas& canvas,
+                                                    RecordingGraphicsDevice& device,
+                                                    const std::vector<std::unique_ptr<Tessel::Bitmap>>& pictures) {
+  device.Calls.clear();
+  map.Draw(canvas);
+  canvas.Finish();
+  std::vector<DrawnVanPicture> drawn;
+  for (const RecordingGraphicsDevice::Call& call : device.Calls)
+    for (size_t frame = 0; frame < pictures.size(); ++frame)
+      if (call.Image == pictures[frame].get())
+        for (const Tessel::Quad& quad : call.Quads)
+          drawn.push_back({static_cast<int>(frame), (quad.Position[0].X + quad.Position[2].X) / 2,
+                           (quad.Position[0].Y + quad.Position[2].Y) / 2, quad.Diffuse});
+  return drawn;
+}
 
 class VanTest : public BuildingTest {
 protected:

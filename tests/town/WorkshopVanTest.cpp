@@ -12,6 +12,7 @@
 #include "support/RecordingGraphicsDevice.h"
 #include "tessel/graphics/Canvas.h"
 #include "tessel/resources/Bitmap.h"
+#include "town/VanTestSupport.h"
 #include "town/WorkshopTestSupport.h"
 
 using namespace Corvanta;
@@ -388,24 +389,8 @@ protected:
     for (int frame = 0; frame < 8; ++frame) Art.WorkshopVan[frame] = Pictures[static_cast<size_t>(frame)].get();
     map->Art = &Art;
   }
-  struct Drawn {
-    int Picture;
-    float CentreX, CentreY;
-    uint32_t Diffuse;
-  };
-  std::vector<Drawn> DrawVan() {
-    Device.Calls.clear();
-    map->Draw(TheCanvas);
-    TheCanvas.Finish();
-    std::vector<Drawn> drawn;
-    for (const RecordingGraphicsDevice::Call& call : Device.Calls)
-      for (int frame = 0; frame < 8; ++frame)
-        if (call.Image == Pictures[static_cast<size_t>(frame)].get())
-          for (const Tessel::Quad& quad : call.Quads)
-            drawn.push_back({frame, (quad.Position[0].X + quad.Position[2].X) / 2,
-                             (quad.Position[0].Y + quad.Position[2].Y) / 2, quad.Diffuse});
-    return drawn;
-  }
+  using Drawn = DrawnVanPicture;
+  std::vector<Drawn> DrawVan() { return DrawVanPictures(*map, TheCanvas, Device, Pictures); }
 
   std::vector<std::unique_ptr<Tessel::Bitmap>> Pictures;
   TownArt Art;
