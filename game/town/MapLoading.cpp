@@ -71,7 +71,8 @@ void Map::LoadLevel(const LevelFile& level) {
     }
 
     for (const LevelDecor& record : level.Decors) {
-      Bitmap* image = Resources && !record.Prop.Image.IsEmpty() ? Resources->LoadBitmap(record.Prop.Image, true) : nullptr;
+      Bitmap* image =
+          Resources && !record.Prop.Image.IsEmpty() ? Resources->LoadBitmap(record.Prop.Image, true) : nullptr;
       AddEntity(new MapDecor(record.Prop, record.Position, image));
     }
   }
@@ -85,8 +86,10 @@ Building* Map::RestoreBuilding(BuildingKind kind, const BuildingSaveRecord& reco
   building->ReadSave(record);
   PlaceBuilding(building, record.SquareX, record.SquareY, false);
   // A job in progress starts again from the beginning and waits for vans;
-  // its money was paid before the game was saved.
-  if (record.JobRequired != JOB_None) building->StartJob(record.JobRequired, false);
+  // its money was paid before the game was saved. A job the town started
+  // as the building was placed (a workshop beside a broken house repairs
+  // it) stands in for the saved one.
+  if (record.JobRequired != JOB_None && !building->HasJob()) building->StartJob(record.JobRequired, false);
   building->SetLevel(record.Level);
   return building;
 }

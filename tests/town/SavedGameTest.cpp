@@ -220,6 +220,28 @@ TEST_F(SavedGameTest, AnUpgradeInProgressStartsAgainAtTheOldLevelWithoutCharging
   EXPECT_GE(loaded->JobQueue.IndexOf(const_cast<Building*>(restored)), 0) << "the job waits for vans again";
 }
 
+TEST_F(SavedGameTest, AHouseAWorkshopIsRepairingIsStillRepairedWhenContinued) {
+  BuildTown();
+  house->IsBroken = false;
+  // The workshop stood first; the house broke beside it and the workshop's
+  // repair began.
+  map->RemoveBuilding(house);
+  PlaceAs<Workshop>(BDK_Workshop, 4, 0);
+  house = PlaceAs<House>(BDK_BrickHouse, 4, 3);
+  house->SetBroken(true);
+  ASSERT_EQ(house->JobRequired, JOB_Repair);
+  std::unique_ptr<Map> loaded;
+  ASSERT_EQ(ReadError(SaveOf(*map), &loaded), "");
+  Building* restored = nullptr;
+  for (Building* building : loaded->Buildings)
+    if (building->Kind == BDK_BrickHouse) restored = building;
+  ASSERT_NE(restored, nullptr);
+  EXPECT_TRUE(restored->IsBroken);
+  EXPECT_EQ(restored->JobRequired, JOB_Repair);
+  for (int second = 0; second < 600 && restored->IsBroken; ++second) loaded->Update(1);
+  EXPECT_FALSE(restored->IsBroken) << "the workshop repairs it";
+}
+
 TEST_F(SavedGameTest, ATownWithoutBuildingsGoalsOrDecorationsEndsWithThreeZeroCounts) {
   Build({"....", "####"});
   std::string bytes = SaveOf(*map);
